@@ -1,0 +1,33 @@
+#pragma once
+#include "forms/control.h"
+
+namespace forms {
+
+class Application;
+class Form;
+class Timer;
+
+// What a form toolkit back end provides: native windows (or none), the message loop
+// and timers.
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    virtual void ShowForm(Form& form) = 0;
+    virtual void HideForm(Form& form) = 0;
+    virtual void FormDestroyed(Form& form) = 0;
+    // Handles what is queued now and returns; never waits.
+    virtual void ProcessMessages(Application& app) = 0;
+    // Runs until the application is terminated.
+    virtual void RunLoop(Application& app) = 0;
+    // Runs until the form's modal result is set and its close query passes.
+    virtual void RunModal(Application& app, Form& form) = 0;
+    virtual void TimerChanged(Timer& timer) = 0;
+    virtual void TimerDestroyed(Timer& timer) = 0;
+    // Outer size minus client size for a form with this border.
+    virtual Rect FrameSize(const Form& form) = 0;
+    // The primary monitor's work area in screen pixels.
+    virtual Rect WorkArea() = 0;
+};
+
+} // namespace forms

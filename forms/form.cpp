@@ -1,0 +1,88 @@
+#include "forms/form.h"
+
+#include "forms/application.h"
+
+namespace forms {
+
+Form::Form(Application& app, std::wstring name) : Control(nullptr, std::move(name)), app_(app) {
+    SetVisible(false);
+}
+
+Form::~Form() { app_.GetBackend().FormDestroyed(*this); }
+
+void Form::SetClientSize(int width, int height) {
+    Rect frame = app_.GetBackend().FrameSize(*this);
+    SetBounds({Left(), Top(), width + frame.width, height + frame.height});
+}
+
+int Form::ClientWidth() const { return ClientRect().width; }
+int Form::ClientHeight() const { return ClientRect().height; }
+
+Rect Form::ClientRect() const {
+    Rect frame = app_.GetBackend().FrameSize(*this);
+    return {0, 0, Width() - frame.width, Height() - frame.height};
+}
+
+void Form::SetWindowState(forms::WindowState s) {
+    if (s == state_) return;
+    state_ = s;
+    Notify(Change::WindowState);
+}
+
+void Form::PlaceForShow() {
+    if (placed_) return;
+    placed_ = true;
+    Rect area = app_.GetBackend().WorkArea();
+    Rect centre = area;
+    if (position_ == forms::Position::OwnerFormCenter && app_.MainForm() && app_.MainForm() != this)
+        centre = app_.MainForm()->Bounds();
+    else if (position_ != forms::Position::DesktopCenter)
+        return;
+    SetBounds({centre.left + (centre.width - Width()) / 2, centre.top + (centre.height - Height()) / 2,
+               Width(), Height()});
+}
+
+void Form::Show() {
+    PlaceForShow();
+    SetVisible(true);
+    showing_ = true;
+    app_.GetBackend().ShowForm(*this);
+    if (OnShow) OnShow();
+}
+
+void Form::Hide() {
+    if (!showing_) return;
+    showing_ = false;
+    SetVisible(false);
+    app_.GetBackend().HideForm(*this);
+}
+
+int Form::ShowModal() {
+    modalResult_ = mr::None;
+    modal_ = true;
+    if (position_ == forms::Position::OwnerFormCenter) placed_ = false;
+    Show();
+    app_.GetBackend().RunModal(app_, *this);
+    modal_ = false;
+    Hide();
+    return modalResult_;
+}
+
+bool Form::CloseQueryPassed() {
+    bool canClose = true;
+    if (OnCloseQuery) OnCloseQuery(canClose);
+    return canClose;
+}
+
+void Form::Close() {
+    if (modal_) {
+        // The modal loop notices the result and asks the close query itself.
+        if (modalResult_ == mr::None) modalResult_ = mr::Cancel;
+        return;
+    }
+    if (!CloseQueryPassed()) return;
+    Hide();
+    if (app_.MainForm() == this) app_.Terminate();
+}
+
+} // namespace forms

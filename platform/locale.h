@@ -1,0 +1,30 @@
+#pragma once
+#include <optional>
+#include <string>
+
+namespace platform {
+
+struct Date {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    bool operator==(const Date& o) const {
+        return year == o.year && month == o.month && day == o.day;
+    }
+};
+
+// Clock and the user's regional formats.
+class Locale {
+public:
+    virtual ~Locale() = default;
+    // The time of day now, in the user's long time format.
+    virtual std::wstring TimeOfDayText() = 0;
+    virtual Date Today() = 0;
+    // A date in the user's short date format, and back again.
+    virtual std::wstring ShortDateText(const Date& date) = 0;
+    virtual std::optional<Date> ParseShortDate(const std::wstring& text) = 0;
+    // Locale-aware comparison as lstrcmpW does it: <0, 0 or >0.
+    virtual int Compare(const std::wstring& a, const std::wstring& b) = 0;
+};
+
+} // namespace platform

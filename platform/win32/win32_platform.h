@@ -1,0 +1,60 @@
+#pragma once
+// The real Windows services. Each class is default-constructible and holds no state
+// beyond what it needs for its calls.
+#include "platform/platform.h"
+
+namespace platform::win32 {
+
+class Win32Registry : public Registry {
+public:
+    std::unique_ptr<RegistryKey> OpenKey(RegistryRoot root, const std::wstring& path) override;
+    std::unique_ptr<RegistryKey> OpenExistingKey(RegistryRoot root,
+                                                 const std::wstring& path) override;
+    bool KeyExists(RegistryRoot root, const std::wstring& path) override;
+    bool DeleteKeyTree(RegistryRoot root, const std::wstring& path) override;
+};
+
+class Win32FileSystem : public FileSystem {
+public:
+    bool DirectoryExists(const std::wstring& path) override;
+    bool FileExists(const std::wstring& path) override;
+    bool CreateDirectory(const std::wstring& path) override;
+    std::wstring CurrentDirectory() override;
+};
+
+class Win32Shell : public Shell {
+public:
+    std::optional<std::wstring> SpecialFolder(int csidl) override;
+};
+
+class Win32MessageBoxes : public MessageBoxes {
+public:
+    int Show(const std::wstring& text, const std::wstring& caption, unsigned flags) override;
+};
+
+class Win32Locale : public Locale {
+public:
+    std::wstring TimeOfDayText() override;
+    Date Today() override;
+    std::wstring ShortDateText(const Date& date) override;
+    std::optional<Date> ParseShortDate(const std::wstring& text) override;
+    int Compare(const std::wstring& a, const std::wstring& b) override;
+};
+
+class Win32Desktop : public Desktop {
+public:
+    bool IsOnAnyMonitor(const ScreenRect& rect) override;
+};
+
+// All of the above, in one place for program entry and the Windows tests.
+struct Win32Services {
+    Win32Registry registry;
+    Win32FileSystem files;
+    Win32Shell shell;
+    Win32MessageBoxes messages;
+    Win32Locale locale;
+    Win32Desktop desktop;
+    Services View() { return Services{registry, files, shell, messages, locale, desktop}; }
+};
+
+} // namespace platform::win32
