@@ -1,5 +1,7 @@
 #include "forms/headless/headless_backend.h"
 
+#include <algorithm>
+
 #include "forms/application.h"
 #include "forms/form.h"
 #include "forms/timer.h"
@@ -8,7 +10,7 @@ namespace forms {
 
 void HeadlessBackend::TimerChanged(Timer& timer) {
     if (timer.Enabled())
-        due_[&timer] = now_ + timer.Interval();
+        due_[&timer] = {now_ + timer.Interval(), ++enableCount_};
     else
         due_.erase(&timer);
 }
@@ -17,18 +19,18 @@ void HeadlessBackend::TimerDestroyed(Timer& timer) { due_.erase(&timer); }
 
 bool HeadlessBackend::FireNextDue(std::uint64_t upTo) {
     Timer* next = nullptr;
-    std::uint64_t when = upTo + 1;
+    Due when{upTo + 1, 0};
     for (auto& [timer, due] : due_) {
-        if (due <= upTo && due < when) {
+        if (due.at <= upTo && (due.at < when.at || (due.at == when.at && due.order < when.order))) {
             next = timer;
             when = due;
         }
     }
     if (!next) return false;
-    if (when > now_) now_ = when;
+    if (when.at > now_) now_ = when.at;
     // As with the platform's timers, the next tick counts from this one; a handler
     // that disables its timer removes it before it could fire again.
-    due_[next] = now_ + (next->Interval() ? next->Interval() : 1);
+    due_[next] = {now_ + (next->Interval() ? next->Interval() : 1), when.order};
     next->Fire();
     return true;
 }
@@ -39,7 +41,8 @@ void HeadlessBackend::Advance(std::uint64_t ms) {
         RunDueInput();
         if (!FireNextDue(target)) break;
     }
-    now_ = target;
+    // A handler that pumped with time passing may have carried the clock past the target.
+    now_ = std::max(now_, target);
     RunDueInput();
 }
 

@@ -55,7 +55,12 @@ private:
     int modalCount_ = 0;
     std::deque<Pending> input_;
     std::deque<ModalScript> modal_;
-    std::map<Timer*, std::uint64_t> due_;
+    struct Due {
+        std::uint64_t at;
+        std::uint64_t order; // timers due together fire in the order they were enabled
+    };
+    std::map<Timer*, Due> due_;
+    std::uint64_t enableCount_ = 0;
 };
 
 } // namespace forms

@@ -1,0 +1,60 @@
+#include "app/about_box.h"
+
+namespace {
+constexpr std::uint32_t kSkyBlue = 0x00F0CAA6;
+constexpr std::uint32_t kPurple = 0x00800080;
+constexpr std::uint32_t kMaroon = 0x00000080;
+
+void Colour(forms::Label& label, std::uint32_t colour, bool bold) {
+    forms::Font f = label.GetFont();
+    f.color = colour;
+    f.bold = bold;
+    label.SetFont(f);
+}
+} // namespace
+
+TAboutBox::TAboutBox(forms::Application& app) : forms::Form(app, L"AboutBox") {
+    SetCaption(L"About");
+    SetBorderStyle(forms::BorderStyle::Dialog);
+    HasMaximizeBox = false;
+    HasMinimizeBox = false;
+    SetPosition(forms::Position::OwnerFormCenter);
+    forms::Font font;
+    font.name = L"MS Sans Serif";
+    font.height = -11;
+    SetFont(font);
+    SetColor(kSkyBlue);
+    SetClientSize(312, 215);
+
+    Panel2.SetHeight(37);
+    Panel2.SetAlign(forms::Align::Bottom);
+    OKButton.SetBounds({118, 6, 75, 25});
+    OKButton.SetCaption(L"OK");
+    OKButton.ModalResult = forms::mr::Ok;
+    OKButton.Default = true;
+    forms::Font bold = OKButton.GetFont();
+    bold.bold = true;
+    OKButton.SetFont(bold);
+
+    Panel1.SetAlign(forms::Align::Client);
+    Panel1.SetColor(kSkyBlue);
+    ProgramIcon.SetAlign(forms::Align::Client);
+    ProgramIcon.Stretch = true;
+    ProgramIcon.Transparent = true;
+    ProgramIcon.HandCursor = true;
+    ProgramIcon.SetHint(L"Visit website");
+    ProgramIcon.SetShowHint(true);
+
+    ProductName.SetBounds({172, 8, 128, 16});
+    ProductName.AutoSize = false;
+    ProductName.Centered = true;
+    ProductName.SetCaption(L"Ace Tidyhawk 5.3");
+    Colour(ProductName, kPurple, true);
+    Version.SetBounds({178, 29, 130, 13});
+    Version.SetCaption(L"https://www.ambervale.example");
+    Colour(Version, kPurple, false);
+    Copyright.SetBounds({11, 15, 110, 13});
+    Copyright.SetCaption(L"Check Update Now.");
+    Copyright.HandCursor = true;
+    Colour(Copyright, kMaroon, false);
+}

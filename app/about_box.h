@@ -1,0 +1,18 @@
+#pragma once
+#include "forms/application.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+
+// The about box: product name, the maker's address and an OK button.
+class TAboutBox : public forms::Form {
+public:
+    explicit TAboutBox(forms::Application& app);
+
+    forms::Panel Panel2{this, L"Panel2"};
+    forms::Button OKButton{&Panel2, L"OKButton"};
+    forms::Panel Panel1{this, L"Panel1"};
+    forms::Image ProgramIcon{&Panel1, L"ProgramIcon"};
+    forms::Label ProductName{&Panel1, L"ProductName"};
+    forms::Label Version{&Panel1, L"Version"};
+    forms::Label Copyright{&Panel1, L"Copyright"};
+};

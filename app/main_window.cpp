@@ -1,0 +1,274 @@
+#include "app/main_window.h"
+
+#include "settings/option_set.h"
+#include "settings/settings_store.h"
+
+namespace {
+
+using platform::RegistryRoot;
+
+constexpr int kButtonTop = 2;
+
+struct ToolbarSlot {
+    forms::SpeedButton TForm1::*button;
+    int slot;
+    int designLeft;
+    const wchar_t* designCaption;
+};
+
+// Slots give each button's place from the left when a display mode lays them out.
+const ToolbarSlot kToolbar[] = {
+    {&TForm1::SpeedButton6, 0, 0, L"Clean"},     {&TForm1::SpeedButton1, 1, 59, L"Options"},
+    {&TForm1::SpeedButton4, 2, 118, L"Help"},     {&TForm1::SpeedButton7, 3, 500, L"List File"},
+    {&TForm1::SpeedButton5, 4, 408, L"Rename"},   {&TForm1::SpeedButton2, 5, 183, L"About"},
+    {&TForm1::SpeedButton3, 6, 248, L"Exit"},
+};
+
+} // namespace
+
+TForm1::TForm1(forms::Application& app, platform::Services& services,
+               std::vector<std::wstring> arguments)
+    : forms::Form(app, L"Form1"), services_(services), arguments_(std::move(arguments)) {
+    LayOut();
+    {
+        std::unique_ptr<platform::RegistryKey> key =
+            services_.registry.OpenKey(RegistryRoot::CurrentUser, settings::SettingsKey);
+        try {
+            WorkOutDataFolder();
+        } catch (...) {
+            DataFolder = services_.files.CurrentDirectory();
+        }
+        try {
+            RestorePlacement(*key);
+        } catch (...) {
+            // A damaged placement value only costs the saved window position.
+        }
+    }
+    if (DataFolder.empty() || DataFolder.back() != L'\\') DataFolder += L'\\';
+    LoadUiText();
+    Timer1.SetEnabled(true);
+}
+
+void TForm1::Attach(TForm2& form2, TAboutBox& aboutBox) {
+    form2_ = &form2;
+    aboutBox_ = &aboutBox;
+}
+
+void TForm1::LayOut() {
+    SetPosition(forms::Position::DesktopCenter);
+    SetClientSize(733, 524);
+
+    Panel2.SetHeight(65);
+    Panel2.SetAlign(forms::Align::Top);
+    Panel2.Bevel = false;
+    Panel2.PopupMenu = &PopupMenu2;
+    LayOutToolbar();
+    RichEdit1.SetBounds({640, 8, 60, 40});
+    RichEdit1.SetVisible(false);
+    RichEdit1.SetText(kUiTextLines);
+    Image1.SetVisible(false);
+    Image2.SetVisible(false);
+
+    Panel1.SetHeight(21);
+    Panel1.SetAlign(forms::Align::Bottom);
+    Panel1.Bevel = false;
+    ProgressBar1.SetWidth(87);
+    ProgressBar1.SetAlign(forms::Align::Left);
+    ProgressBar1.SetMax(500);
+    ProgressBar1.SetVisible(false);
+    StatusBar1.SetAlign(forms::Align::Client);
+    StatusBar1.SetPanels({{L"", 280}, {L"", 110}, {L"", 115}});
+    StatusBar1.OnResize = [this] { StatusBar1Resize(); };
+
+    ListView1.SetAlign(forms::Align::Client);
+    ListView1.RowSelect = true;
+    ListView1.ReadOnly = true;
+    ListView1.Images = forms::SmallImages::Program;
+    ListView1.SetColumns({{L"", 700, true}});
+    ListView1.PopupMenu = &PopupMenu1;
+    PopupMenu1.Items = {&Modify1};
+    PopupMenu2.Items = {&ShowText1, &OnlyIcons1};
+    ShowText1.Checked = true;
+    ShowText1.RadioItem = OnlyIcons1.RadioItem = true;
+
+    Timer1.OnTimer = [this] { Timer1Timer(); };
+    Timer5.OnTimer = [this] { Timer5Timer(); };
+    Timer8.OnTimer = [this] { Timer8Timer(); };
+    OnResize = [this] { FormResize(); };
+    SpeedButton3.OnClick = [this] { SpeedButton3Click(); };
+    OnlyIcons1.OnClick = [this] { OnlyIcons1Click(); };
+    ShowText1.OnClick = [this] { ShowText1Click(); };
+}
+
+void TForm1::LayOutToolbar() {
+    forms::Font font;
+    font.name = L"Tahoma";
+    font.height = -12;
+    for (const ToolbarSlot& s : kToolbar) {
+        forms::SpeedButton& b = this->*s.button;
+        b.Tag = s.slot;
+        b.SetBounds({s.designLeft, kButtonTop, 59, 61});
+        b.SetCaption(s.designCaption);
+        b.SetShowHint(true);
+        forms::Font f = font;
+        f.bold = s.button == &TForm1::SpeedButton6;
+        b.SetFont(f);
+    }
+}
+
+void TForm1::WorkOutDataFolder() {
+    std::wstring folder;
+    if (std::optional<std::wstring> appData = services_.shell.SpecialFolder(platform::csidl::AppData)) {
+        folder = *appData;
+        if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
+    }
+    for (const wchar_t* part : {L"Ambervale\\", L"Tidyhawk\\"}) {
+        folder += part;
+        if (!services_.files.DirectoryExists(folder)) services_.files.CreateDirectory(folder);
+    }
+    DataFolder = folder;
+}
+
+void TForm1::RestorePlacement(platform::RegistryKey& key) {
+    if (key.ValueExists(L"Savepos") && !key.ReadBool(L"Savepos")) return;
+    if (!key.ValueExists(L"Maximize")) return;
+    if (key.ReadBool(L"Maximize")) {
+        SetWindowState(forms::WindowState::Maximized);
+        return;
+    }
+    forms::Rect r = Bounds();
+    auto read = [&key](const wchar_t* name, int& into) {
+        if (key.ValueExists(name)) into = key.ReadInteger(name);
+    };
+    read(L"Left", r.left);
+    read(L"Top", r.top);
+    read(L"Width", r.width);
+    read(L"Height", r.height);
+    // A placement saved on a screen that is gone would open the window out of sight.
+    if (!services_.desktop.IsOnAnyMonitor({r.left, r.top, r.left + r.width, r.top + r.height}))
+        return;
+    SetPosition(forms::Position::Designed);
+    SetBounds(r);
+}
+
+void TForm1::LoadUiText() {
+    UiText.Load(RichEdit1);
+    SetCaption(UiText[0]);
+    struct Texts {
+        forms::SpeedButton TForm1::*button;
+        int caption;
+        int hint;
+    };
+    const Texts texts[] = {{&TForm1::SpeedButton6, 1, 2},  {&TForm1::SpeedButton1, 5, 6},
+                           {&TForm1::SpeedButton4, 7, 8},  {&TForm1::SpeedButton7, 9, 10},
+                           {&TForm1::SpeedButton5, 11, 12}, {&TForm1::SpeedButton2, 13, 14},
+                           {&TForm1::SpeedButton3, 15, 16}};
+    for (const Texts& t : texts) {
+        (this->*t.button).SetCaption(UiText[t.caption]);
+        (this->*t.button).SetHint(UiText[t.hint]);
+    }
+    ShowText1.Caption = UiText[42];
+    OnlyIcons1.Caption = UiText[43];
+    Modify1.Caption = UiText[64];
+}
+
+void TForm1::Timer1Timer() {
+    Timer1.SetEnabled(false);
+    try {
+        std::unique_ptr<platform::RegistryKey> key =
+            services_.registry.OpenKey(RegistryRoot::CurrentUser, settings::SettingsKey);
+        if (key->ValueExists(L"DisplayText") && !key->ReadBool(L"DisplayText")) OnlyIcons1Click();
+    } catch (...) {
+        // The toolbar keeps its text layout.
+    }
+    Timer5.SetEnabled(true);
+}
+
+void TForm1::Timer5Timer() {
+    Timer5.SetEnabled(false);
+    form2_->Store.LoadSettings();
+    App().ProcessMessages();
+    if (AutoBeginPending && form2_->CheckBox18.Checked()) {
+        AutoBeginPending = false;
+        Timer6.SetEnabled(true);
+    }
+    StartupFinished = true;
+}
+
+void TForm1::FormResize() {
+    if (StartupFinished) Timer8.SetEnabled(true);
+}
+
+void TForm1::Timer8Timer() {
+    Timer8.SetEnabled(false);
+    try {
+        std::unique_ptr<platform::RegistryKey> key =
+            services_.registry.OpenKey(RegistryRoot::CurrentUser, settings::SettingsKey);
+        if (form2_->CheckBox14.Checked()) {
+            key->WriteBool(L"Savepos", true);
+            if (GetWindowState() == forms::WindowState::Maximized) {
+                key->WriteBool(L"Maximize", true);
+            } else {
+                key->WriteBool(L"Maximize", false);
+                key->WriteInteger(L"Left", Left());
+                key->WriteInteger(L"Top", Top());
+                key->WriteInteger(L"Width", Width());
+                key->WriteInteger(L"Height", Height());
+            }
+        } else {
+            key->WriteBool(L"Savepos", false);
+        }
+        key->WriteInteger(L"Delfilenum", form2_->TotalDeletedCount);
+    } catch (...) {
+        // The placement is only a convenience; a failed save keeps the old one.
+    }
+}
+
+void TForm1::SpeedButton3Click() {
+    if (!ProgressBar1.Visible()) Close();
+}
+
+void TForm1::LayOutButtons(int width, int height, int pitch) {
+    for (forms::Control* child : Panel2.Children()) {
+        auto* button = dynamic_cast<forms::SpeedButton*>(child);
+        if (!button) continue;
+        button->SetBounds({button->Tag * pitch, button->Top(), width, height});
+    }
+}
+
+void TForm1::OnlyIcons1Click() {
+    if (OnlyIcons1.Checked) return;
+    OnlyIcons1.Checked = true;
+    ShowText1.Checked = false;
+    if (SpeedButton3.Caption().empty()) return;
+    for (forms::Control* child : Panel2.Children())
+        if (auto* button = dynamic_cast<forms::SpeedButton*>(child)) button->SetCaption(L"");
+    LayOutButtons(55, 55, 56);
+    services_.registry.OpenKey(RegistryRoot::CurrentUser, settings::SettingsKey)
+        ->WriteBool(L"DisplayText", false);
+    Panel2.SetHeight(60);
+}
+
+void TForm1::ShowText1Click() {
+    if (ShowText1.Checked) return;
+    OnlyIcons1.Checked = false;
+    ShowText1.Checked = true;
+    if (!SpeedButton3.Caption().empty()) return;
+    SpeedButton1.SetCaption(UiText[5]);
+    SpeedButton2.SetCaption(UiText[13]);
+    SpeedButton3.SetCaption(UiText[15]);
+    SpeedButton4.SetCaption(UiText[7]);
+    SpeedButton7.SetCaption(UiText[9]);
+    SpeedButton6.SetCaption(UiText[1]);
+    SpeedButton5.SetCaption(UiText[11]);
+    Panel2.SetHeight(80);
+    LayOutButtons(72, 75, 73);
+    services_.registry.OpenKey(RegistryRoot::CurrentUser, settings::SettingsKey)
+        ->WriteBool(L"DisplayText", true);
+}
+
+void TForm1::StatusBar1Resize() {
+    if (StatusBar1.PanelCount() < 3) return;
+    StatusBar1.SetPanelWidth(
+        0, StatusBar1.Width() - StatusBar1.Panel(2).width - StatusBar1.Panel(1).width);
+}

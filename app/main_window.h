@@ -1,0 +1,85 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "app/ui_text.h"
+#include "forms/application.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "forms/list_view.h"
+#include "forms/menu.h"
+#include "forms/status_bar.h"
+#include "forms/timer.h"
+#include "platform/platform.h"
+
+class TForm2;
+class TAboutBox;
+
+// The main window: toolbar, results list, progress and status bar, and the timers
+// that sequence start-up and the clean run.
+class TForm1 : public forms::Form {
+public:
+    TForm1(forms::Application& app, platform::Services& services,
+           std::vector<std::wstring> arguments);
+
+    // The dialogs are created after the main window; start-up reaches them here.
+    void Attach(TForm2& form2, TAboutBox& aboutBox);
+
+    UiTextTable UiText;
+    // Per-user data folder, always ending in a backslash once construction is over.
+    std::wstring DataFolder;
+    bool StartupFinished = false;
+    bool AutoBeginPending = true;
+    const std::vector<std::wstring>& Arguments() const { return arguments_; }
+
+    forms::Panel Panel2{this, L"Panel2"};
+    forms::SpeedButton SpeedButton6{&Panel2, L"SpeedButton6"};
+    forms::SpeedButton SpeedButton1{&Panel2, L"SpeedButton1"};
+    forms::SpeedButton SpeedButton4{&Panel2, L"SpeedButton4"};
+    forms::SpeedButton SpeedButton7{&Panel2, L"SpeedButton7"};
+    forms::SpeedButton SpeedButton5{&Panel2, L"SpeedButton5"};
+    forms::SpeedButton SpeedButton2{&Panel2, L"SpeedButton2"};
+    forms::SpeedButton SpeedButton3{&Panel2, L"SpeedButton3"};
+    forms::RichEdit RichEdit1{&Panel2, L"RichEdit1"};
+    forms::Image Image1{&Panel2, L"Image1"};
+    forms::Image Image2{&Panel2, L"Image2"};
+    forms::Panel Panel1{this, L"Panel1"};
+    forms::ProgressBar ProgressBar1{&Panel1, L"ProgressBar1"};
+    forms::StatusBar StatusBar1{&Panel1, L"StatusBar1"};
+    forms::ListView ListView1{this, L"ListView1"};
+
+    forms::PopupMenu PopupMenu1{L"PopupMenu1"};
+    forms::MenuItem Modify1{L"Modify1"};
+    forms::PopupMenu PopupMenu2{L"PopupMenu2"};
+    forms::MenuItem ShowText1{L"ShowText1"};
+    forms::MenuItem OnlyIcons1{L"OnlyIcons1"};
+
+    forms::Timer Timer1{*this, L"Timer1", 100};
+    forms::Timer Timer2{*this, L"Timer2", 1000};
+    forms::Timer Timer5{*this, L"Timer5", 100};
+    forms::Timer Timer6{*this, L"Timer6", 100};
+    forms::Timer Timer8{*this, L"Timer8", 200};
+    forms::Timer Timer9{*this, L"Timer9", 500};
+
+    void Timer1Timer();
+    void Timer5Timer();
+    void FormResize();
+    void Timer8Timer();
+    void SpeedButton3Click();
+    void OnlyIcons1Click();
+    void ShowText1Click();
+    void StatusBar1Resize();
+
+private:
+    void LayOut();
+    void LayOutToolbar();
+    void WorkOutDataFolder();
+    void RestorePlacement(platform::RegistryKey& key);
+    void LoadUiText();
+    void LayOutButtons(int width, int height, int pitch);
+
+    platform::Services& services_;
+    std::vector<std::wstring> arguments_;
+    TForm2* form2_ = nullptr;
+    TAboutBox* aboutBox_ = nullptr;
+};

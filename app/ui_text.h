@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace forms {
+class RichEdit;
+}
+
+// The words the main window shows on its toolbar, status bar, list rows and messages:
+// 65 lines read by index, filled once from the main window's hidden text holder.
+class UiTextTable {
+public:
+    static constexpr int kLines = 65;
+
+    void Load(const forms::RichEdit& holder);
+    // Line n; an index outside the table reads as empty text.
+    const std::wstring& operator[](int n) const;
+    int Count() const { return static_cast<int>(lines_.size()); }
+
+private:
+    std::vector<std::wstring> lines_;
+};
+
+// The table's lines as the program ships them, one per line.
+extern const wchar_t* const kUiTextLines;

@@ -1,0 +1,103 @@
+#include "settings/settings_store.h"
+
+#include <algorithm>
+
+#include "settings/option_set.h"
+#include "settings/option_table.h"
+
+namespace settings {
+
+namespace {
+
+using platform::RegistryKey;
+using platform::RegistryRoot;
+
+// No one keeps this many paths; a larger stored count is damage, and reading it
+// whole would stall start-up for minutes on missing values.
+constexpr int kMaxListItems = 65536;
+
+std::wstring Indexed(const wchar_t* prefix, int i) { return prefix + std::to_wstring(i); }
+
+void LoadList(TForm2& form, RegistryKey& key, const PathListNames& names) {
+    if (!key.ValueExists(names.count)) return;
+    forms::ListView& list = (form.*names.list)();
+    const int count = std::min(key.ReadInteger(names.count), kMaxListItems);
+    for (int i = 0; i < count; ++i) {
+        const std::wstring active = Indexed(names.active, i);
+        if (key.ValueExists(active)) list.Add(key.ReadString(active), true);
+        const std::wstring inactive = Indexed(names.inactive, i);
+        if (key.ValueExists(inactive)) list.Add(key.ReadString(inactive), false);
+    }
+}
+
+void SaveList(TForm2& form, RegistryKey& key, const PathListNames& names) {
+    const forms::ListView& list = (form.*names.list)();
+    const int count = list.Count();
+    key.WriteInteger(names.count, count);
+    for (int i = 0; i < count; ++i) {
+        const forms::ListItem& item = list.Item(i);
+        const std::wstring keep = Indexed(item.checked ? names.active : names.inactive, i);
+        const std::wstring drop = Indexed(item.checked ? names.inactive : names.active, i);
+        key.WriteString(keep, item.caption);
+        if (key.ValueExists(drop)) key.DeleteValue(drop);
+    }
+    // Values past the count are left from a longer list; they end at the first gap.
+    for (int n = count;; ++n) {
+        const std::wstring active = Indexed(names.active, n);
+        const std::wstring inactive = Indexed(names.inactive, n);
+        if (key.ValueExists(active))
+            key.DeleteValue(active);
+        else if (key.ValueExists(inactive))
+            key.DeleteValue(inactive);
+        else
+            break;
+    }
+}
+
+} // namespace
+
+SettingsStore::SettingsStore(TForm2& options, platform::Registry& registry)
+    : options_(options), registry_(registry) {}
+
+void SettingsStore::LoadSettings() {
+    try {
+        std::unique_ptr<RegistryKey> key = registry_.OpenKey(RegistryRoot::CurrentUser, SettingsKey);
+        LoadBody(*key);
+    } catch (...) {
+        // A damaged or unreadable key leaves the rest of the options as they are.
+    }
+}
+
+void SettingsStore::LoadBody(RegistryKey& key) {
+    for (const wchar_t* name : LoadOrder()) {
+        if (!key.ValueExists(name)) continue;
+        (options_.*FindOption(name)->box).SetChecked(key.ReadBool(name));
+    }
+    options_.TotalDeletedCount = key.ValueExists(L"Delfilenum") ? key.ReadInteger(L"Delfilenum") : 0;
+    if (key.ValueExists(L"FilesName")) options_.Edit1.SetText(key.ReadString(L"FilesName"));
+    if (key.ValueExists(L"Ext")) options_.Edit4.SetText(key.ReadString(L"Ext"));
+    // The up-down keeps its range, so a damaged number lands inside 1..32000.
+    if (key.ValueExists(L"Logday")) options_.UpDown1.SetPosition(key.ReadInteger(L"Logday"));
+    for (const PathListNames* names : {&DeleteFolders, &DeleteFiles, &SearchPaths, &ExcludePaths})
+        LoadList(options_, key, *names);
+}
+
+void SettingsStore::SaveOptions() {
+    {
+        std::unique_ptr<RegistryKey> key = registry_.OpenKey(RegistryRoot::CurrentUser, SettingsKey);
+        for (const wchar_t* name : SaveOrder())
+            key->WriteBool(name, (options_.*FindOption(name)->box).Checked());
+        key->WriteString(L"FilesName", options_.Edit1.Text());
+        key->WriteString(L"Ext", options_.Edit4.Text());
+        key->WriteInteger(L"Logday", options_.UpDown1.Position());
+    }
+    if (ApplyContextMenu) ApplyContextMenu();
+}
+
+void SettingsStore::SaveLists() {
+    std::unique_ptr<RegistryKey> key = registry_.OpenKey(RegistryRoot::CurrentUser, SettingsKey);
+    for (const PathListNames* names : {&SearchPaths, &DeleteFolders, &DeleteFiles, &ExcludePaths})
+        SaveList(options_, *key, *names);
+}
+
+} // namespace settings

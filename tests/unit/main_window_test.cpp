@@ -1,0 +1,249 @@
+#include "program_fixture.h"
+
+namespace {
+
+using platform::RegistryRoot;
+
+class MainWindowTest : public ProgramTest {};
+
+TEST_F(MainWindowTest, UiTextFillsCaptionsAndHints) {
+    Start();
+    const UiTextTable& text = Form1().UiText;
+    ASSERT_EQ(text.Count(), 65);
+    EXPECT_EQ(text[0], L"Ace Tidyhawk");
+    EXPECT_EQ(text[32], L"Double click setting to change");
+    EXPECT_EQ(text[35], L"Past");
+    EXPECT_EQ(text[39], L"Delete permanently (can not be restored!)");
+    EXPECT_EQ(text[64], L"Modify Options");
+    EXPECT_EQ(text[65], L"");
+    EXPECT_EQ(Form1().Caption(), L"Ace Tidyhawk");
+    EXPECT_EQ(Form1().SpeedButton7.Caption(), L"File List");
+    EXPECT_EQ(Form1().SpeedButton5.Caption(), L"RENAME");
+    EXPECT_EQ(Form1().SpeedButton6.Hint(), L"Begin clean");
+    EXPECT_EQ(Form1().SpeedButton3.Hint(), L"Exit the program");
+    EXPECT_EQ(Form1().OnlyIcons1.Caption, L"Only Icons");
+    EXPECT_EQ(Form1().Modify1.Caption, L"Modify Options");
+    EXPECT_TRUE(Form1().SpeedButton6.GetFont().bold);
+    EXPECT_FALSE(Form1().SpeedButton1.GetFont().bold);
+}
+
+TEST_F(MainWindowTest, FirstStartCreatesKeyAndDataFolderAndWritesNothing) {
+    StartAndSettle();
+    EXPECT_EQ(Form1().DataFolder, std::wstring(kAppData) + L"\\Ambervale\\Tidyhawk\\");
+    EXPECT_TRUE(fakes.files.DirectoryExists(std::wstring(kAppData) + L"\\Ambervale"));
+    EXPECT_TRUE(fakes.files.DirectoryExists(Form1().DataFolder));
+    EXPECT_TRUE(fakes.registry.KeyExists(RegistryRoot::CurrentUser, kKey));
+    EXPECT_EQ(fakes.registry.ValueCount(RegistryRoot::CurrentUser, kKey), 0);
+    EXPECT_EQ(Form1().ClientWidth(), 733);
+    EXPECT_EQ(Form1().ClientHeight(), 524);
+    EXPECT_EQ(Form1().Left(), (1024 - Form1().Width()) / 2) << "centred on the desktop";
+    EXPECT_TRUE(Form1().ShowText1.Checked);
+    EXPECT_TRUE(Form1().StartupFinished);
+}
+
+TEST_F(MainWindowTest, DataFolderFallsBackWhenTheShellHasNoAnswer) {
+    fakes.shell.Folders.clear();
+    Start();
+    EXPECT_EQ(Form1().DataFolder, L"Ambervale\\Tidyhawk\\");
+    EXPECT_TRUE(fakes.files.DirectoryExists(L"Ambervale\\Tidyhawk"));
+}
+
+TEST_F(MainWindowTest, DataFolderSurvivesADamagedPlacementValue) {
+    SetDword(L"Maximize", 0);
+    SetString(L"Width", L"wide");
+    SetDword(L"Left", 40);
+    Start();
+    EXPECT_EQ(Form1().DataFolder, std::wstring(kAppData) + L"\\Ambervale\\Tidyhawk\\");
+    EXPECT_EQ(Form1().ClientWidth(), 733);
+}
+
+TEST_F(MainWindowTest, PlacementRestoreRules) {
+    SetDword(L"Maximize", 0);
+    SetDword(L"Left", 30);
+    SetDword(L"Top", 40);
+    SetDword(L"Width", 600);
+    SetDword(L"Height", 500);
+    SetDword(L"Savepos", 0);
+    Start();
+    EXPECT_EQ(Form1().ClientWidth(), 733) << "Savepos off ignores the saved placement";
+    program.reset();
+
+    SetDword(L"Savepos", 1);
+    Start();
+    EXPECT_EQ(Form1().Bounds(), (forms::Rect{30, 40, 600, 500}));
+    program.reset();
+
+    SetDword(L"Maximize", 1);
+    Start();
+    EXPECT_EQ(Form1().GetWindowState(), forms::WindowState::Maximized);
+    EXPECT_EQ(Form1().ClientWidth(), 733);
+    program.reset();
+
+    SetDword(L"Maximize", 0);
+    auto key = fakes.registry.OpenKey(RegistryRoot::CurrentUser, kKey);
+    key->DeleteValue(L"Width");
+    key.reset();
+    Start();
+    EXPECT_EQ(Form1().Left(), 30);
+    EXPECT_EQ(Form1().Height(), 500);
+    EXPECT_EQ(Form1().ClientWidth(), 733) << "a missing width keeps the design width";
+}
+
+TEST_F(MainWindowTest, PlacementOnAScreenThatIsGoneOpensCentred) {
+    SetDword(L"Maximize", 0);
+    SetDword(L"Left", 2000);
+    SetDword(L"Top", 100);
+    SetDword(L"Width", 600);
+    SetDword(L"Height", 500);
+    Start();
+    EXPECT_EQ(Form1().ClientWidth(), 733);
+    EXPECT_EQ(Form1().Left(), (1024 - Form1().Width()) / 2);
+    program.reset();
+
+    fakes.desktop.Monitors.push_back({1024, 0, 2048, 768});
+    Start();
+    EXPECT_EQ(Form1().Left(), 2000);
+}
+
+TEST_F(MainWindowTest, StartupChainRunsInOrderAndLoadsSettingsOnce) {
+    SetDword(L"Tempfolder", 0);
+    Start();
+    EXPECT_TRUE(Form1().Timer1.Enabled());
+    backend.Advance(99);
+    EXPECT_TRUE(Form1().Timer1.Enabled());
+    backend.Advance(1);
+    EXPECT_FALSE(Form1().Timer1.Enabled());
+    EXPECT_TRUE(Form1().Timer5.Enabled());
+    EXPECT_TRUE(Form2().CheckBox1.Checked()) << "design state until the second step";
+    backend.Advance(100);
+    EXPECT_FALSE(Form1().Timer5.Enabled());
+    EXPECT_FALSE(Form2().CheckBox1.Checked());
+    EXPECT_TRUE(Form1().StartupFinished);
+    EXPECT_FALSE(Form1().Timer6.Enabled()) << "no automatic run unless asked for";
+    backend.Advance(1000);
+    EXPECT_EQ(Form2().SearchPathList().Count(), 0);
+}
+
+TEST_F(MainWindowTest, AutomaticRunStartsOnceAfterStartup) {
+    SetDword(L"Autobegin", 1);
+    StartAndSettle();
+    EXPECT_TRUE(Form1().Timer6.Enabled());
+    EXPECT_FALSE(Form1().AutoBeginPending);
+}
+
+TEST_F(MainWindowTest, ResizesAreSavedOnlyAfterStartupAndCoalesced) {
+    Start();
+    Form1().BoundsChangedByUser({10, 10, 700, 500});
+    backend.Advance(250);
+    ASSERT_TRUE(Form1().StartupFinished);
+    EXPECT_FALSE(Stored(L"Width")) << "a resize during start-up is not saved";
+
+    const int opensBefore = fakes.registry.OpenCount;
+    Form1().BoundsChangedByUser({10, 10, 710, 500});
+    backend.Advance(50);
+    Form1().BoundsChangedByUser({10, 10, 720, 500});
+    backend.Advance(50);
+    Form1().BoundsChangedByUser({12, 14, 730, 510});
+    backend.Advance(99);
+    EXPECT_FALSE(Stored(L"Width"));
+    backend.Advance(1);
+    EXPECT_EQ(fakes.registry.OpenCount - opensBefore, 1) << "one save for the burst";
+    EXPECT_EQ(Stored(L"Left")->number, 12u);
+    EXPECT_EQ(Stored(L"Top")->number, 14u);
+    EXPECT_EQ(Stored(L"Width")->number, 730u);
+    EXPECT_EQ(Stored(L"Height")->number, 510u);
+    EXPECT_EQ(Stored(L"Maximize")->number, 0u);
+    EXPECT_EQ(Stored(L"Savepos")->number, 1u);
+    EXPECT_EQ(Stored(L"Delfilenum")->number, 0u);
+
+    Form1().BoundsChangedByUser({12, 14, 730, 510}); // moved to the same place: nothing
+    Form1().BoundsChangedByUser({50, 60, 730, 510}); // moved only
+    backend.Advance(500);
+    EXPECT_EQ(Stored(L"Left")->number, 12u);
+}
+
+TEST_F(MainWindowTest, PlacementSaveFollowsTheOptionAndTheWindowState) {
+    SetDword(L"Delfilenum", 41);
+    StartAndSettle();
+    Form2().TotalDeletedCount = 42;
+    Form1().SetWindowState(forms::WindowState::Maximized);
+    Form1().BoundsChangedByUser({0, 0, 1024, 768});
+    backend.Advance(200);
+    EXPECT_EQ(Stored(L"Maximize")->number, 1u);
+    EXPECT_FALSE(Stored(L"Width"));
+    EXPECT_EQ(Stored(L"Delfilenum")->number, 42u);
+
+    Form2().CheckBox14.SetChecked(false);
+    Form1().BoundsChangedByUser({0, 0, 800, 600});
+    backend.Advance(200);
+    EXPECT_EQ(Stored(L"Savepos")->number, 0u);
+    EXPECT_FALSE(Stored(L"Width"));
+
+    fakes.registry.FailWritesAfter = 0;
+    Form1().BoundsChangedByUser({0, 0, 810, 600});
+    backend.Advance(200);
+    EXPECT_TRUE(fakes.messages.Shown.empty()) << "a failed save shows nothing";
+}
+
+TEST_F(MainWindowTest, ExitIsRefusedWhileARunIsShown) {
+    StartAndSettle();
+    Form1().ProgressBar1.SetVisible(true);
+    Form1().SpeedButton3.Click();
+    EXPECT_TRUE(Form1().Showing());
+    EXPECT_FALSE(application.Terminated());
+    Form1().ProgressBar1.SetVisible(false);
+    Form1().SpeedButton3.Click();
+    EXPECT_FALSE(Form1().Showing());
+    EXPECT_TRUE(application.Terminated());
+}
+
+TEST_F(MainWindowTest, StoredIconModeIsAppliedByTheFirstStep) {
+    SetDword(L"DisplayText", 0);
+    Start();
+    EXPECT_EQ(Form1().SpeedButton1.Width(), 59);
+    backend.Advance(100);
+    EXPECT_TRUE(Form1().OnlyIcons1.Checked);
+    EXPECT_FALSE(Form1().ShowText1.Checked);
+    EXPECT_EQ(Form1().Panel2.Height(), 60);
+    for (forms::SpeedButton* b : {&Form1().SpeedButton6, &Form1().SpeedButton3}) {
+        EXPECT_EQ(b->Caption(), L"");
+        EXPECT_EQ(b->Width(), 55);
+        EXPECT_EQ(b->Left(), b->Tag * 56);
+    }
+    EXPECT_EQ(Form1().SpeedButton3.Left(), 6 * 56);
+    EXPECT_EQ(Form1().SpeedButton1.Hint(), L"Change settings");
+
+    Form1().ShowText1Click();
+    EXPECT_EQ(Stored(L"DisplayText")->number, 1u);
+    EXPECT_EQ(Form1().Panel2.Height(), 80);
+    EXPECT_EQ(Form1().SpeedButton5.Caption(), L"RENAME");
+    EXPECT_EQ(Form1().SpeedButton2.Bounds(), (forms::Rect{5 * 73, 2, 72, 75}));
+    EXPECT_EQ(Form1().ListView1.Top(), 80) << "the list follows the taller toolbar";
+
+    const int opens = fakes.registry.OpenCount;
+    Form1().ShowText1Click();
+    EXPECT_EQ(fakes.registry.OpenCount, opens) << "choosing the checked mode writes nothing";
+}
+
+TEST_F(MainWindowTest, StatusPanelZeroTakesTheSpareWidth) {
+    Start();
+    Form1().BoundsChangedByUser({0, 0, 1000, 600});
+    const forms::StatusBar& bar = Form1().StatusBar1;
+    EXPECT_EQ(bar.Panel(1).width, 110);
+    EXPECT_EQ(bar.Panel(2).width, 115);
+    EXPECT_EQ(bar.Panel(0).width, bar.Width() - 225);
+    EXPECT_EQ(bar.Width(), Form1().ClientWidth());
+    Form1().ProgressBar1.SetVisible(true);
+    EXPECT_EQ(bar.Width(), Form1().ClientWidth() - 87);
+    EXPECT_EQ(bar.Panel(0).width, bar.Width() - 225);
+}
+
+TEST_F(MainWindowTest, ProgramEntryShowsEscapingErrorsInTheExceptionBox) {
+    fakes.registry.FailOpen = true;
+    EXPECT_EQ(app::RunProgram(application, view, {}), 0);
+    ASSERT_EQ(fakes.messages.Shown.size(), 1u);
+    EXPECT_EQ(fakes.messages.Shown[0].text, L"Access is denied.");
+    EXPECT_EQ(fakes.messages.Shown[0].caption, L"Ace Tidyhawk");
+}
+
+} // namespace

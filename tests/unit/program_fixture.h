@@ -1,0 +1,51 @@
+#pragma once
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "app/about_box.h"
+#include "app/main_window.h"
+#include "app/program.h"
+#include "forms/headless/headless_backend.h"
+#include "platform/fake/fake_services.h"
+#include "settings/option_set.h"
+#include "settings/settings_store.h"
+
+// The whole program on the headless back end and the in-memory Windows.
+class ProgramTest : public ::testing::Test {
+protected:
+    static constexpr const wchar_t* kKey = settings::SettingsKey;
+    static constexpr const wchar_t* kAppData = L"C:\\Users\\ann\\AppData\\Roaming";
+
+    ProgramTest() {
+        fakes.shell.Folders[platform::csidl::AppData] = kAppData;
+        fakes.files.AddDirectory(kAppData);
+    }
+
+    // Builds the three windows, as program entry does.
+    void Start(std::vector<std::wstring> args = {}) {
+        program = std::make_unique<app::Program>(application, view, std::move(args));
+        program->Form1().Show();
+    }
+    // Runs the start-up chain to its end (both timers).
+    void StartAndSettle(std::vector<std::wstring> args = {}) {
+        Start(std::move(args));
+        backend.Advance(250);
+    }
+
+    TForm1& Form1() { return program->Form1(); }
+    TForm2& Form2() { return program->Form2(); }
+    std::optional<platform::fake::StoredValue> Stored(const wchar_t* name) {
+        return fakes.registry.Get(kKey, name);
+    }
+    void SetDword(const wchar_t* name, std::uint32_t v) { fakes.registry.SetDword(kKey, name, v); }
+    void SetString(const wchar_t* name, const std::wstring& v) {
+        fakes.registry.SetString(kKey, name, v);
+    }
+
+    platform::fake::FakeServices fakes;
+    platform::Services view = fakes.View();
+    forms::HeadlessBackend backend;
+    forms::Application application{backend, fakes.messages};
+    std::unique_ptr<app::Program> program;
+};
