@@ -124,7 +124,7 @@ void TForm1::WorkOutDataFolder() {
     }
     for (const wchar_t* part : {L"Ambervale\\", L"Tidyhawk\\"}) {
         folder += part;
-        if (!services_.files.DirectoryExists(folder)) services_.files.CreateDirectory(folder);
+        if (!services_.files.DirectoryExists(folder)) services_.files.MakeDirectory(folder);
     }
     DataFolder = folder;
 }

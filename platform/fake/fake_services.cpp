@@ -34,7 +34,7 @@ bool FakeFileSystem::DirectoryExists(const std::wstring& path) {
 
 bool FakeFileSystem::FileExists(const std::wstring& path) { return files_.count(Key(path)) > 0; }
 
-bool FakeFileSystem::CreateDirectory(const std::wstring& path) {
+bool FakeFileSystem::MakeDirectory(const std::wstring& path) {
     std::wstring k = Key(path);
     if (FailCreate || dirs_.count(k) || files_.count(k)) return false;
     std::wstring parent = ParentOf(k);

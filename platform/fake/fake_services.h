@@ -17,7 +17,7 @@ class FakeFileSystem : public FileSystem {
 public:
     bool DirectoryExists(const std::wstring& path) override;
     bool FileExists(const std::wstring& path) override;
-    bool CreateDirectory(const std::wstring& path) override;
+    bool MakeDirectory(const std::wstring& path) override;
     std::wstring CurrentDirectory() override { return Current; }
 
     void AddDirectory(const std::wstring& path); // with its parents

@@ -18,7 +18,7 @@ class Win32FileSystem : public FileSystem {
 public:
     bool DirectoryExists(const std::wstring& path) override;
     bool FileExists(const std::wstring& path) override;
-    bool CreateDirectory(const std::wstring& path) override;
+    bool MakeDirectory(const std::wstring& path) override;
     std::wstring CurrentDirectory() override;
 };
 
