@@ -28,7 +28,8 @@ const ToolbarSlot kToolbar[] = {
 
 TForm1::TForm1(forms::Application& app, platform::Services& services,
                std::vector<std::wstring> arguments)
-    : forms::Form(app, L"Form1"), services_(services), arguments_(std::move(arguments)) {
+    : forms::Form(app, L"Form1"), Rows(ListView1, services.locale), services_(services),
+      arguments_(std::move(arguments)) {
     LayOut();
     {
         std::unique_ptr<platform::RegistryKey> key =
@@ -52,6 +53,14 @@ TForm1::TForm1(forms::Application& app, platform::Services& services,
 void TForm1::Attach(TForm2& form2, TAboutBox& aboutBox) {
     form2_ = &form2;
     aboutBox_ = &aboutBox;
+    Run = std::make_unique<engine::CleanRun>(
+        engine::RunControls{App(), Timer6, Timer2, Timer9, SpeedButton6, Image1, Image2, OnlyIcons1,
+                            PopupMenu1, StatusBar1, ProgressBar1, Rows, UiText.Lines()},
+        form2, services_);
+    Timer6.OnTimer = [this] { Timer6Timer(); };
+    Timer2.OnTimer = [this] { Timer2Timer(); };
+    Timer9.OnTimer = [this] { Timer9Timer(); };
+    SpeedButton6.OnClick = [this] { SpeedButton6Click(); };
 }
 
 void TForm1::LayOut() {

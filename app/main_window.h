@@ -2,7 +2,11 @@
 #include <string>
 #include <vector>
 
+#include <memory>
+
 #include "app/ui_text.h"
+#include "engine/rows.h"
+#include "engine/run.h"
 #include "forms/application.h"
 #include "forms/controls.h"
 #include "forms/form.h"
@@ -61,11 +65,19 @@ public:
     forms::Timer Timer8{*this, L"Timer8", 200};
     forms::Timer Timer9{*this, L"Timer9", 500};
 
+    // The results list and its row helpers; the clean run once the dialogs exist.
+    engine::ResultRows Rows;
+    std::unique_ptr<engine::CleanRun> Run;
+
     void Timer1Timer();
     void Timer5Timer();
     void FormResize();
     void Timer8Timer();
     void SpeedButton3Click();
+    void SpeedButton6Click() { Run->SpeedButton6Click(); }
+    void Timer6Timer() { Run->Timer6Timer(); }
+    void Timer2Timer() { Run->Timer2Timer(); }
+    void Timer9Timer() { Run->Timer9Timer(); }
     void OnlyIcons1Click();
     void ShowText1Click();
     void StatusBar1Resize();

@@ -16,6 +16,7 @@ public:
     // Line n; an index outside the table reads as empty text.
     const std::wstring& operator[](int n) const;
     int Count() const { return static_cast<int>(lines_.size()); }
+    const std::vector<std::wstring>& Lines() const { return lines_; }
 
 private:
     std::vector<std::wstring> lines_;

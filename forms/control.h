@@ -45,6 +45,7 @@ enum class Change {
     ItemAdded,   // index given
     ItemRemoved, // index given
     ItemChanged, // index given
+    Scroll,      // index given: bring the item into view
     Columns,
     Panels,
     ActivePage,

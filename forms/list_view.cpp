@@ -86,6 +86,11 @@ int ListView::SelectedCount() const {
         std::count_if(items_.begin(), items_.end(), [](const ListItem& it) { return it.selected; }));
 }
 
+void ListView::MakeVisible(int i) {
+    lastVisible_ = i;
+    Notify(Change::Scroll, i);
+}
+
 void ListView::RequestImage(int i) {
     if (OnGetImageIndex) OnGetImageIndex(i);
 }

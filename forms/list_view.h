@@ -64,11 +64,15 @@ public:
     // Asked whenever the view needs an item's image.
     std::function<void(int index)> OnGetImageIndex;
     void RequestImage(int i);
+    // Scrolls the item fully into view.
+    void MakeVisible(int i);
+    int LastMadeVisible() const { return lastVisible_; }
 
 private:
     std::vector<ListItem> items_;
     std::vector<ListColumn> columns_;
     Compare compare_;
+    int lastVisible_ = -1;
 };
 
 } // namespace forms

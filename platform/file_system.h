@@ -1,8 +1,44 @@
 #pragma once
+#include <cstdint>
+#include <memory>
 #include <string>
 
 namespace platform {
 
+// File attribute bits, numbered as Windows numbers them.
+namespace attr {
+constexpr std::uint32_t ReadOnly = 0x1;
+constexpr std::uint32_t Hidden = 0x2;
+constexpr std::uint32_t System = 0x4;
+constexpr std::uint32_t Directory = 0x10;
+constexpr std::uint32_t Archive = 0x20;
+constexpr std::uint32_t Normal = 0x80;
+constexpr std::uint32_t ReparsePoint = 0x400;
+} // namespace attr
+
+// One entry of a folder listing.
+struct FindData {
+    std::wstring name;
+    std::uint32_t attributes = 0;
+    std::uint64_t size = 0;
+    bool IsDirectory() const { return (attributes & attr::Directory) != 0; }
+    // A junction, a symbolic link or another reparse point: never entered by a walk.
+    bool IsLink() const { return (attributes & attr::ReparsePoint) != 0; }
+};
+
+// An open folder listing (FindFirstFileW/FindNextFileW); closed when released.
+class DirectoryListing {
+public:
+    virtual ~DirectoryListing() = default;
+    DirectoryListing() = default;
+    DirectoryListing(const DirectoryListing&) = delete;
+    DirectoryListing& operator=(const DirectoryListing&) = delete;
+    // The next entry, "." and ".." included, in the file system's order; false at the end.
+    virtual bool Next(FindData& entry) = 0;
+};
+
+// Paths of any length: implementations use the \\?\ form where Windows needs it, and
+// never shorten a path.
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -12,6 +48,23 @@ public:
     virtual bool MakeDirectory(const std::wstring& path) = 0;
     // The process's current directory, without a trailing backslash unless it is a root.
     virtual std::wstring CurrentDirectory() = 0;
+
+    // Lists a pattern such as "C:\Temp\*.*"; null when the listing cannot start.
+    virtual std::unique_ptr<DirectoryListing> List(const std::wstring& pattern) = 0;
+    // DeleteFileW: a read-only file or one held open refuses. A link to a file goes
+    // as a link; its target is untouched.
+    virtual bool RemoveFile(const std::wstring& path) = 0;
+    // RemoveDirectoryW: only an empty folder, or a junction or directory link (the
+    // link goes, its target is untouched).
+    virtual bool RemoveFolder(const std::wstring& path) = 0;
+    // SetFileAttributesW.
+    virtual bool SetAttributes(const std::wstring& path, std::uint32_t attributes) = 0;
+    // GetFileAttributesW; false when the path does not exist.
+    virtual bool GetAttributes(const std::wstring& path, std::uint32_t& attributes) = 0;
+    // GetTempPathW, ending in a backslash.
+    virtual std::wstring TempFolder() = 0;
+    // GetWindowsDirectoryW, as Windows gives it (no trailing backslash unless a root).
+    virtual std::wstring WindowsFolder() = 0;
 };
 
 } // namespace platform

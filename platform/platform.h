@@ -5,6 +5,7 @@
 #include "platform/message_boxes.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
+#include "platform/system.h"
 
 namespace platform {
 
@@ -17,6 +18,9 @@ struct Services {
     MessageBoxes& messages;
     Locale& locale;
     Desktop& desktop;
+    ServiceControl& serviceControl;
+    Processes& processes;
+    Cursor& cursor;
 };
 
 } // namespace platform

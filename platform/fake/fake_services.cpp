@@ -6,18 +6,6 @@ namespace platform::fake {
 
 namespace {
 
-std::wstring Key(std::wstring path) {
-    while (path.size() > 3 && path.back() == L'\\') path.pop_back();
-    for (auto& c : path) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
-    return path;
-}
-
-std::wstring ParentOf(const std::wstring& key) {
-    size_t slash = key.rfind(L'\\');
-    if (slash == std::wstring::npos) return {};
-    return slash == 2 ? key.substr(0, 3) : key.substr(0, slash);
-}
-
 bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
 int DaysIn(int y, int m) {
@@ -26,38 +14,6 @@ int DaysIn(int y, int m) {
 }
 
 } // namespace
-
-bool FakeFileSystem::DirectoryExists(const std::wstring& path) {
-    std::wstring k = Key(path);
-    return dirs_.count(k) > 0 || (k.size() == 3 && k[1] == L':');
-}
-
-bool FakeFileSystem::FileExists(const std::wstring& path) { return files_.count(Key(path)) > 0; }
-
-bool FakeFileSystem::MakeDirectory(const std::wstring& path) {
-    std::wstring k = Key(path);
-    if (FailCreate || dirs_.count(k) || files_.count(k)) return false;
-    std::wstring parent = ParentOf(k);
-    if (!parent.empty() && !DirectoryExists(parent)) return false;
-    dirs_.insert(k);
-    return true;
-}
-
-void FakeFileSystem::AddDirectory(const std::wstring& path) {
-    for (std::wstring k = Key(path); !k.empty() && k.size() > 3; k = ParentOf(k)) dirs_.insert(k);
-}
-
-void FakeFileSystem::AddFile(const std::wstring& path) {
-    std::wstring k = Key(path);
-    AddDirectory(ParentOf(k));
-    files_.insert(k);
-}
-
-std::optional<std::wstring> FakeShell::SpecialFolder(int csidl) {
-    auto it = Folders.find(csidl);
-    if (it == Folders.end()) return std::nullopt;
-    return it->second;
-}
 
 int FakeMessageBoxes::Show(const std::wstring& text, const std::wstring& caption,
                            unsigned flags) {

@@ -7,33 +7,54 @@
 #include <string>
 #include <vector>
 
+#include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/platform.h"
 
 namespace platform::fake {
 
-// Folders and files by path; names compare without regard to case.
-class FakeFileSystem : public FileSystem {
+// Services whose state changes a few queries after a "net stop"/"net start" command.
+class FakeServiceControl : public ServiceControl {
 public:
-    bool DirectoryExists(const std::wstring& path) override;
-    bool FileExists(const std::wstring& path) override;
-    bool MakeDirectory(const std::wstring& path) override;
-    std::wstring CurrentDirectory() override { return Current; }
-
-    void AddDirectory(const std::wstring& path); // with its parents
-    void AddFile(const std::wstring& path);      // with its folders
-    std::wstring Current = L"C:\\Work";
-    bool FailCreate = false;
+    std::optional<int> QueryState(const std::wstring& name) override;
+    // Sets a service's state now (nothing: the service cannot be opened).
+    void Set(const std::wstring& name, std::optional<int> state);
+    // What a command does: the service reaches the new state after `QueriesToChange`
+    // further queries (the service refuses to change when Stubborn holds its name).
+    // Queries before then see StopPending or StartPending; the QueriesToChange-th query
+    // after the command sees the new state (0: at once). Names compare without case.
+    void Command(const std::wstring& name, int targetState);
+    int QueriesToChange = 3;
+    std::set<std::wstring> Stubborn;
+    int Queries = 0;
 
 private:
-    std::set<std::wstring> dirs_;
-    std::set<std::wstring> files_;
+    struct Service {
+        std::optional<int> state;
+        std::optional<int> target;
+        int queriesLeft = 0;
+    };
+    std::map<std::wstring, Service> services_; // folded name
 };
 
-class FakeShell : public Shell {
+// Records command lines; "net stop NAME" and "net start NAME" reach the services.
+class FakeProcesses : public Processes {
 public:
-    std::optional<std::wstring> SpecialFolder(int csidl) override;
-    std::map<int, std::wstring> Folders;
+    explicit FakeProcesses(FakeServiceControl& services) : services_(services) {}
+    unsigned Run(const std::string& commandLine, int showState) override;
+    bool UnderWow64() override { return Wow64; }
+    std::vector<std::pair<std::string, int>> Commands;
+    bool Wow64 = false;
+
+private:
+    FakeServiceControl& services_;
+};
+
+class FakeCursor : public Cursor {
+public:
+    Point Position() override { return At; }
+    void MoveTo(const Point& p) override { At = p; }
+    Point At{400, 300};
 };
 
 struct ShownBox {
@@ -76,11 +97,17 @@ public:
 struct FakeServices {
     FakeRegistry registry;
     FakeFileSystem files;
-    FakeShell shell;
+    FakeShell shell{files};
     FakeMessageBoxes messages;
     FakeLocale locale;
     FakeDesktop desktop;
-    Services View() { return Services{registry, files, shell, messages, locale, desktop}; }
+    FakeServiceControl serviceControl;
+    FakeProcesses processes{serviceControl};
+    FakeCursor cursor;
+    Services View() {
+        return Services{registry, files,          shell,     messages, locale,
+                        desktop,  serviceControl, processes, cursor};
+    }
 };
 
 } // namespace platform::fake

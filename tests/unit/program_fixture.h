@@ -9,6 +9,7 @@
 #include "forms/headless/headless_backend.h"
 #include "platform/fake/fake_services.h"
 #include "settings/option_set.h"
+#include "settings/option_table.h"
 #include "settings/settings_store.h"
 
 // The whole program on the headless back end and the in-memory Windows.

@@ -1,0 +1,75 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "engine/rows.h"
+#include "engine/run_state.h"
+#include "forms/application.h"
+#include "forms/controls.h"
+#include "forms/status_bar.h"
+#include "platform/platform.h"
+
+class TForm2;
+
+namespace engine {
+
+// What the walkers report through: the main window's status bar, progress bar and
+// list, the one message pump, and the UI text lines.
+struct RunView {
+    forms::Application& app;
+    forms::StatusBar& status;
+    forms::ProgressBar& progress;
+    ResultRows& rows;
+    const std::vector<std::wstring>& text;
+};
+
+// Every deletion of a run goes through these. They never show a dialog: failure
+// travels up as results and rows. A walker never enters a junction or symbolic link:
+// a link met on the way is removed as a link, its target untouched.
+class Primitives {
+public:
+    Primitives(RunView view, RunState& state, TForm2& options, platform::Services& services);
+
+    // Deletes one file or folder (a folder with everything in it) and counts it. Goes
+    // to the recycle bin only for the user's own targets with option Recycle on.
+    bool ShellDeletePath(const std::wstring& path);
+    // Deletes a folder's contents. Kept when `path` is exactly CurrentPath as the walk
+    // started (with its trailing backslash) and deleteSelf is off; removed once empty
+    // otherwise. True when everything went (for a kept folder) or the folder went.
+    bool DeleteFolderTree(const std::wstring& path, bool deleteSelf);
+    // Searches a tree for folders by name and files by name or extension and deletes
+    // what matches; a matching folder is emptied and removed whole.
+    void DeleteMatching(const std::wstring& path, const std::wstring& folderName,
+                        bool folderExact, bool deleteSelf, const std::wstring& fileName,
+                        bool fileExact, const std::wstring& extension);
+    // A shell special folder ending in a backslash, or empty.
+    std::wstring SpecialFolderPath(int csidl);
+
+    const std::wstring& Text(int n) const;
+    // One step of the bar per file, back to 0 at the maximum.
+    void StepProgress();
+    // A category's step of 10; the bar holds at its maximum.
+    void AdvanceProgress(int by);
+    void ShowDeletedCount(const std::wstring& separator = L" ");
+    void SetStatus(const std::wstring& text);
+
+private:
+    bool WalkTree(const std::wstring& path, bool deleteSelf, const std::wstring& top);
+    bool DeletePermanently(const std::wstring& path);
+    bool RemoveTreeDirectly(const std::wstring& folder);
+    void Counted();
+    bool ListItems() const;
+    bool IsLink(const std::wstring& path);
+
+    RunView view_;
+    RunState& state_;
+    TForm2& options_;
+    platform::Services& services_;
+};
+
+// "C:\a" and "C:\a\" both become "C:\a\".
+std::wstring WithBackslash(const std::wstring& path);
+// The part of a name from its last dot on, lower-cased (A to Z only); empty without a dot.
+std::wstring LowerExtension(const std::wstring& name);
+
+} // namespace engine

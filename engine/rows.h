@@ -1,0 +1,45 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "forms/list_view.h"
+#include "platform/locale.h"
+
+namespace engine {
+
+// Pictures of the results list's image list.
+namespace picture {
+constexpr int Information = 0;
+constexpr int Status = 1;
+constexpr int DeletedFolder = 2;
+constexpr int DeletedFile = 3;
+constexpr int Warning = 4;
+} // namespace picture
+
+// The main window's list, which shows the settings summary between runs and a run's
+// results during and after it, with the helpers that add its rows.
+class ResultRows {
+public:
+    ResultRows(forms::ListView& list, platform::Locale& locale) : list_(list), locale_(locale) {}
+
+    forms::ListView& List() { return list_; }
+
+    // A row with a picture, scrolled into view.
+    void AddResultRow(const std::wstring& caption, int image);
+    // "time word subject", the form of every status row of a run.
+    void AddStampedRow(const std::wstring& word, const std::wstring& subject, int image);
+    // A plain row with picture 0, not scrolled: the summary's rows.
+    void AddTextRow(const std::wstring& caption);
+
+    // The list shows the settings summary (false once a run has cleared it).
+    bool SummaryShown = false;
+    // The other-file-types and full-file-names texts as the summary last showed them.
+    std::wstring FileTypesText;
+    std::wstring FileNamesText;
+
+private:
+    forms::ListView& list_;
+    platform::Locale& locale_;
+};
+
+} // namespace engine

@@ -1,0 +1,35 @@
+#pragma once
+#include <string>
+
+namespace engine {
+
+// The state of a clean run, shared by the run controller, the walkers and the
+// categories. It lives as long as the main window.
+struct RunState {
+    // Raised when the user confirms a stop; every walker and category winds down.
+    bool StopRequested = false;
+    // Items deleted in this run.
+    int DeletedCount = 0;
+    int ElapsedSeconds = 0;
+    // The folder a category hands to a walker; a walk that started on exactly this
+    // path keeps its folder (see DeleteFolderTree).
+    std::wstring CurrentPath;
+    // Raised for the user's own folders, files and search paths; stays raised after a
+    // run until the next one starts.
+    bool UserTargetsPhase = false;
+    // Raised while the user's targets run: walkers then list every item they delete.
+    bool ItemRowsPhase = false;
+    std::wstring CategoryLabel;
+
+    // Base paths, worked out once per run; each ends in a backslash.
+    std::wstring WinDir;
+    std::wstring DriveRoot;
+    std::wstring AppData;
+    std::wstring LocalAppData;
+
+    // The search index waits for its service to stop.
+    std::wstring PendingSearchPath;
+    int ServiceWaitTicks = 0;
+};
+
+} // namespace engine

@@ -1,0 +1,201 @@
+#include "engine/windows_locations.h"
+
+#include "settings/option_set.h"
+
+namespace engine {
+
+namespace {
+namespace attr = platform::attr;
+constexpr int kSearchRetryTicks = 300;
+constexpr int kSearchGiveUpTicks = 600;
+constexpr int kStepBy = 10;
+} // namespace
+
+WindowsLocations::WindowsLocations(Primitives& walkers, RunState& state, TForm2& options,
+                                   platform::Services& services, ResultRows& rows,
+                                   forms::Timer& searchTimer)
+    : walkers_(walkers), state_(state), options_(options), services_(services), rows_(rows),
+      searchTimer_(searchTimer) {}
+
+void WindowsLocations::Row(const std::wstring& subject) {
+    rows_.AddStampedRow(walkers_.Text(1), subject, picture::Status);
+}
+
+void WindowsLocations::RunHidden(const char* command) {
+    services_.processes.Run(command, platform::show::Hide);
+}
+
+void WindowsLocations::TemporaryCategory(const std::wstring& folder, int labelText) {
+    state_.CurrentPath = folder;
+    if (folder.empty() || !services_.files.DirectoryExists(folder)) return;
+    state_.CategoryLabel = walkers_.Text(labelText) + L" (" + folder + L")";
+    rows_.AddStampedRow(walkers_.Text(48), state_.CategoryLabel, picture::Status);
+    walkers_.DeleteFolderTree(folder, false);
+    if (!state_.StopRequested)
+        rows_.AddStampedRow(walkers_.Text(49), state_.CategoryLabel, picture::Status);
+}
+
+void WindowsLocations::TemporaryFolder() {
+    walkers_.AdvanceProgress(kStepBy);
+    TemporaryCategory(services_.files.TempFolder(), 47);
+}
+
+void WindowsLocations::InternetCache() {
+    walkers_.AdvanceProgress(kStepBy);
+    TemporaryCategory(walkers_.SpecialFolderPath(platform::csidl::InternetCache), 50);
+}
+
+void WindowsLocations::SearchIndex() {
+    std::optional<int> search = services_.serviceControl.QueryState(L"WSearch");
+    if (search && *search == platform::service_state::Running) RunHidden("net stop WSearch");
+    walkers_.AdvanceProgress(kStepBy);
+    state_.PendingSearchPath =
+        state_.DriveRoot + L"ProgramData\\Microsoft\\Search\\Data\\Applications\\Windows\\";
+    if (!services_.files.DirectoryExists(state_.PendingSearchPath)) return;
+    state_.ServiceWaitTicks = 0;
+    searchTimer_.SetEnabled(true);
+}
+
+bool WindowsLocations::StandardFolder(const std::wstring& folder, bool stepFirst,
+                                      const std::wstring& subject) {
+    state_.CurrentPath = folder;
+    if (stepFirst) walkers_.AdvanceProgress(kStepBy);
+    if (!services_.files.DirectoryExists(folder)) return false;
+    if (!stepFirst) walkers_.AdvanceProgress(kStepBy);
+    Row(subject);
+    walkers_.DeleteFolderTree(state_.CurrentPath, false);
+    return true;
+}
+
+void WindowsLocations::EmptyIfPresent(const std::wstring& folder) {
+    state_.CurrentPath = folder;
+    if (services_.files.DirectoryExists(folder)) walkers_.DeleteFolderTree(state_.CurrentPath, false);
+}
+
+std::wstring WindowsLocations::RealSystem32(const std::wstring& rest) {
+    return state_.WinDir + (services_.processes.UnderWow64() ? L"Sysnative\\" : L"System32\\") + rest;
+}
+
+void WindowsLocations::ErrorReports() {
+    if (StandardFolder(state_.DriveRoot + L"ProgramData\\Microsoft\\Windows\\WER\\", false,
+                       options_.CheckBox10.Caption()))
+        EmptyIfPresent(state_.LocalAppData + L"Microsoft\\Windows\\WER\\");
+}
+
+void WindowsLocations::ThumbnailCache() {
+    StandardFolder(state_.LocalAppData + L"Microsoft\\Windows\\Explorer\\", true,
+                   options_.CheckBox4.Caption());
+}
+
+void WindowsLocations::StopUpdateService() {
+    updateServiceWasRunning_ = false;
+    std::optional<int> update = services_.serviceControl.QueryState(L"wuauserv");
+    if (update && *update == platform::service_state::Running) updateServiceWasRunning_ = true;
+    if (updateServiceWasRunning_) RunHidden("net stop wuauserv");
+}
+
+void WindowsLocations::RestartUpdateService() {
+    if (updateServiceWasRunning_) RunHidden("net start wuauserv");
+    updateServiceWasRunning_ = false;
+}
+
+void WindowsLocations::Hotfixes() {
+    walkers_.AdvanceProgress(kStepBy);
+    Row(options_.CheckBox19.Caption());
+    // Uninstall folders and update logs lie loose in the Windows folder among
+    // everything else; only these two exact forms are touched.
+    const std::wstring& win = state_.WinDir;
+    {
+        std::unique_ptr<platform::DirectoryListing> listing = services_.files.List(win + L"*.*");
+        platform::FindData entry;
+        while (listing && listing->Next(entry)) {
+            const std::wstring full = win + entry.name;
+            if (entry.IsDirectory()) {
+                if (entry.name.compare(0, 12, L"$NtUninstall") == 0 && entry.name.size() >= 12) {
+                    services_.files.SetAttributes(full, attr::Normal);
+                    walkers_.ShellDeletePath(full);
+                }
+            } else if (entry.name.compare(0, 2, L"KB") == 0 && entry.name.size() >= 6 &&
+                       entry.name.compare(entry.name.size() - 4, 4, L".log") == 0) {
+                services_.files.SetAttributes(full, attr::Normal);
+                if (services_.files.RemoveFile(full)) {
+                    ++state_.DeletedCount;
+                    walkers_.ShowDeletedCount(L": ");
+                }
+            }
+        }
+    }
+    for (const wchar_t* rest :
+         {L"AppPatch\\", L"Installer\\$PatchCache$\\", L"SoftwareDistribution\\Download\\"})
+        EmptyIfPresent(win + rest);
+}
+
+void WindowsLocations::UpdateDataStore() {
+    StandardFolder(state_.WinDir + L"SoftwareDistribution\\DataStore\\", false,
+                   options_.CheckBox25.Hint());
+    const std::wstring database = state_.WinDir + L"SoftwareDistribution\\DataStore.edb";
+    if (services_.files.FileExists(database)) services_.files.RemoveFile(database);
+}
+
+void WindowsLocations::ReadyBoost() {
+    StandardFolder(state_.WinDir + L"Prefetch\\ReadyBoot\\", false, options_.CheckBox32.Caption());
+}
+
+void WindowsLocations::SystemLogs() {
+    StandardFolder(RealSystem32(L"LogFiles\\"), false, L"system log files");
+    EmptyIfPresent(state_.WinDir + L"Logs\\");
+}
+
+void WindowsLocations::DiagnosticsFiles() {
+    StandardFolder(RealSystem32(L"WDI\\"), false, options_.CheckBox22.Caption());
+}
+
+void WindowsLocations::BurnCache() {
+    StandardFolder(state_.LocalAppData + L"Microsoft\\Windows\\Burn\\", true,
+                   options_.CheckBox29.Caption());
+}
+
+void WindowsLocations::SideBySideStore() {
+    state_.CurrentPath = state_.WinDir + L"winsxs\\";
+    if (!services_.files.DirectoryExists(state_.CurrentPath)) return;
+    walkers_.AdvanceProgress(kStepBy);
+    Row(options_.CheckBox43.Caption());
+    // CurrentPath stays the store itself, so each subfolder goes once it is empty.
+    const std::wstring store = state_.CurrentPath;
+    for (const wchar_t* sub : {L"Backup\\", L"ManifestCache\\", L"Temp\\"})
+        walkers_.DeleteFolderTree(store + sub, false);
+}
+
+void WindowsLocations::MediaPlayerCache() {
+    walkers_.AdvanceProgress(kStepBy);
+    state_.CurrentPath = state_.LocalAppData + L"Microsoft\\Media Player\\";
+    if (!services_.files.DirectoryExists(state_.CurrentPath)) return;
+    Row(options_.CheckBox39.Caption());
+    walkers_.DeleteMatching(state_.CurrentPath, L"Cache", false, true, L"*.*", false, L"");
+}
+
+void WindowsLocations::MediaPlayerDatabase() {
+    walkers_.AdvanceProgress(kStepBy);
+    state_.CurrentPath = state_.LocalAppData + L"Microsoft\\Media Player\\";
+    if (!services_.files.DirectoryExists(state_.CurrentPath)) return;
+    Row(options_.CheckBox44.Caption());
+    walkers_.DeleteMatching(state_.CurrentPath, L"", false, true, L"", false, L".wmdb");
+}
+
+void WindowsLocations::Timer9Timer() {
+    if (state_.ServiceWaitTicks >= kSearchGiveUpTicks) searchTimer_.SetEnabled(false);
+    std::optional<int> search = services_.serviceControl.QueryState(L"WSearch");
+    if (!search) return;
+    if (*search != platform::service_state::Stopped) {
+        if (++state_.ServiceWaitTicks == kSearchRetryTicks) RunHidden("net stop WSearch");
+        return;
+    }
+    searchTimer_.SetEnabled(false);
+    Row(options_.CheckBox38.Caption());
+    const std::wstring folder = state_.PendingSearchPath;
+    walkers_.DeleteMatching(folder, L"SystemIndex", false, true, L"", true, L"");
+    for (const wchar_t* extension : {L".edb", L".log", L".jrs"})
+        walkers_.DeleteMatching(folder, L"", true, false, L"", true, extension);
+}
+
+} // namespace engine

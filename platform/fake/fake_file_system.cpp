@@ -1,0 +1,183 @@
+#include <stdexcept>
+
+#include "platform/fake/fake_file_tree.h"
+
+namespace platform::fake {
+
+using Node = FakeFileSystem::Node;
+
+namespace {
+
+// Windows gives up after a number of reparse points in one path; a loop of junctions
+// ends here too.
+constexpr int kMaxLinkHops = 31;
+
+// "C:\X\*.*" and "C:\X\*" give "C:\X".
+std::wstring FolderOfPattern(const std::wstring& pattern) {
+    for (const wchar_t* tail : {L"\\*.*", L"\\*"}) {
+        const std::wstring suffix = tail;
+        if (pattern.size() > suffix.size() &&
+            pattern.compare(pattern.size() - suffix.size(), suffix.size(), suffix) == 0) {
+            std::wstring folder = pattern.substr(0, pattern.size() - suffix.size());
+            // The "\\?\" prefix holds the one '?' that is no wildcard.
+            const std::size_t from = folder.rfind(L"\\\\?\\", 0) == 0 ? 4 : 0;
+            if (folder.find_first_of(L"*?", from) == std::wstring::npos) return folder;
+        }
+    }
+    throw std::invalid_argument("fake file system: unsupported listing pattern: " +
+                                Narrow(pattern));
+}
+
+// The folder's entries as they were when the listing started: a walk deleting entries
+// as it goes does not disturb what is still to come.
+class SnapshotListing : public DirectoryListing {
+public:
+    SnapshotListing(int& open, std::vector<FindData> entries)
+        : open_(open), entries_(std::move(entries)) {
+        ++open_;
+    }
+    ~SnapshotListing() override { --open_; }
+    bool Next(FindData& entry) override {
+        if (next_ >= entries_.size()) return false;
+        entry = entries_[next_++];
+        return true;
+    }
+
+private:
+    int& open_;
+    std::vector<FindData> entries_;
+    std::size_t next_ = 0;
+};
+
+} // namespace
+
+FakeFileSystem::FakeFileSystem() : root_(std::make_unique<Node>()) {
+    for (wchar_t letter = L'A'; letter <= L'Z'; ++letter)
+        AddChild(*root_, std::wstring{letter, L':'}, NodeKind::Folder);
+    AddDirectory(Current);
+}
+
+FakeFileSystem::~FakeFileSystem() = default;
+
+std::optional<std::vector<std::wstring>> FakeFileSystem::Parts(const std::wstring& path) const {
+    return SplitPath(path, Current);
+}
+
+// The entry at parts[0..count), following links before the last name only.
+Node* FakeFileSystem::Walk(const std::vector<std::wstring>& parts, std::size_t count,
+                           Trace& trace) const {
+    Node* node = root_.get();
+    for (std::size_t i = 0; i < count && node; ++i) {
+        if (i > 0) node = Enter(node, trace);
+        if (node) node = node->Child(parts[i]);
+        if (node && trace.shown) trace.shown->push_back(node->name);
+    }
+    return node;
+}
+
+// The folder a path through `node` continues in: the node itself, or a junction's
+// target. Null for files and broken links.
+Node* FakeFileSystem::Enter(Node* node, Trace& trace) const {
+    if (!node || node->IsFolder()) return node;
+    if (node->kind != NodeKind::Junction || ++trace.hops > kMaxLinkHops) return nullptr;
+    trace.viaLink = true;
+    std::optional<std::vector<std::wstring>> target = Parts(node->target);
+    if (!target) return nullptr;
+    std::vector<std::wstring>* shown = trace.shown;
+    trace.shown = nullptr; // the target's names are not the path's
+    Node* reached = Walk(*target, target->size(), trace);
+    trace.shown = shown;
+    return Enter(reached, trace);
+}
+
+Node* FakeFileSystem::Lookup(const std::wstring& path) const {
+    std::optional<std::vector<std::wstring>> parts = Parts(path);
+    Trace trace;
+    return parts ? Walk(*parts, parts->size(), trace) : nullptr;
+}
+
+// The folder that holds the last name of parts; null for a root or a missing folder.
+Node* FakeFileSystem::FolderHolding(const std::vector<std::wstring>& parts) const {
+    if (parts.size() < 2) return nullptr;
+    Trace trace;
+    return Enter(Walk(parts, parts.size() - 1, trace), trace);
+}
+
+bool FakeFileSystem::DirectoryExists(const std::wstring& path) {
+    std::optional<std::vector<std::wstring>> parts = Parts(path);
+    if (!parts) return false;
+    Trace trace;
+    return Enter(Walk(*parts, parts->size(), trace), trace) != nullptr;
+}
+
+bool FakeFileSystem::FileExists(const std::wstring& path) {
+    const Node* node = Lookup(path);
+    return node && (node->kind == NodeKind::File || node->kind == NodeKind::FileLink);
+}
+
+bool FakeFileSystem::MakeDirectory(const std::wstring& path) {
+    std::optional<std::vector<std::wstring>> parts = Parts(path);
+    if (FailCreate || !parts) return false;
+    Node* folder = FolderHolding(*parts);
+    if (!folder || folder->Child(parts->back())) return false;
+    AddChild(*folder, parts->back(), NodeKind::Folder);
+    return true;
+}
+
+std::unique_ptr<DirectoryListing> FakeFileSystem::List(const std::wstring& pattern) {
+    ++ListingsStarted;
+    std::optional<std::vector<std::wstring>> parts = Parts(FolderOfPattern(pattern));
+    if (!parts) return nullptr;
+    Trace trace;
+    Node* folder = Enter(Walk(*parts, parts->size(), trace), trace);
+    if (trace.viaLink) ++ListingsThroughLinks;
+    if (!folder || folder->listingDenied) return nullptr;
+    std::vector<FindData> entries;
+    if (root_->Child(folder->name) != folder) {
+        entries.push_back({L".", folder->attributes, 0});
+        entries.push_back({L"..", attr::Directory, 0});
+    }
+    for (const auto& entry : folder->children) {
+        const Node& child = *entry.second;
+        entries.push_back({child.name, child.ReportedAttributes(), child.size});
+    }
+    return std::make_unique<SnapshotListing>(ListingsOpen, std::move(entries));
+}
+
+bool FakeFileSystem::Remove(const std::wstring& path, bool folder) {
+    if (BeforeRemove) BeforeRemove(path);
+    std::optional<std::vector<std::wstring>> parts = Parts(path);
+    Node* holder = parts ? FolderHolding(*parts) : nullptr;
+    if (!holder) return false;
+    auto it = holder->children.find(FoldName(parts->back()));
+    if (it == holder->children.end()) return false;
+    const Node& node = *it->second;
+    const bool fits = folder ? node.kind == NodeKind::Junction ||
+                                   (node.IsFolder() && node.children.empty())
+                             : node.kind == NodeKind::File || node.kind == NodeKind::FileLink;
+    if (!fits || node.locked || (node.attributes & attr::ReadOnly)) return false;
+    holder->children.erase(it);
+    Removed.push_back(path);
+    return true;
+}
+
+bool FakeFileSystem::RemoveFile(const std::wstring& path) { return Remove(path, false); }
+
+bool FakeFileSystem::RemoveFolder(const std::wstring& path) { return Remove(path, true); }
+
+bool FakeFileSystem::SetAttributes(const std::wstring& path, std::uint32_t attributes) {
+    Node* node = Lookup(path);
+    if (!node) return false;
+    node->attributes =
+        (node->attributes & ~kSettableAttributes) | (attributes & kSettableAttributes);
+    return true;
+}
+
+bool FakeFileSystem::GetAttributes(const std::wstring& path, std::uint32_t& attributes) {
+    const Node* node = Lookup(path);
+    if (!node) return false;
+    attributes = node->ReportedAttributes();
+    return true;
+}
+
+} // namespace platform::fake

@@ -1,0 +1,53 @@
+#pragma once
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// Service states, numbered as the service manager numbers them.
+namespace service_state {
+constexpr int Stopped = 1;
+constexpr int StartPending = 2;
+constexpr int StopPending = 3;
+constexpr int Running = 4;
+} // namespace service_state
+
+class ServiceControl {
+public:
+    virtual ~ServiceControl() = default;
+    // The current state of a named service (OpenSCManagerW with SC_MANAGER_CONNECT,
+    // OpenServiceW with SERVICE_QUERY_STATUS | SERVICE_START, QueryServiceStatus; every
+    // handle closed); nothing when the manager or the service cannot be opened or queried.
+    virtual std::optional<int> QueryState(const std::wstring& name) = 0;
+};
+
+// Show states for WinExec, numbered as Windows numbers them.
+namespace show {
+constexpr int Hide = 0;
+constexpr int Maximized = 3;
+} // namespace show
+
+class Processes {
+public:
+    virtual ~Processes() = default;
+    // WinExec of an 8-bit command line; returns its result (above 31 is success). The
+    // caller does not wait for the program.
+    virtual unsigned Run(const std::string& commandLine, int showState) = 0;
+    // True when this 32-bit program runs on 64-bit Windows, where "System32" in a path
+    // reaches the 32-bit system folder and "Sysnative" reaches the real one.
+    virtual bool UnderWow64() = 0;
+};
+
+struct Point {
+    int x = 0;
+    int y = 0;
+};
+
+class Cursor {
+public:
+    virtual ~Cursor() = default;
+    virtual Point Position() = 0;
+    virtual void MoveTo(const Point& p) = 0;
+};
+
+} // namespace platform
