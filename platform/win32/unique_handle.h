@@ -46,7 +46,29 @@ struct LocalMemoryRelease {
     void operator()(HLOCAL memory) const { ::LocalFree(memory); }
 };
 
+struct FindRelease {
+    void operator()(HANDLE find) const { ::FindClose(find); }
+};
+struct ServiceRelease {
+    void operator()(SC_HANDLE service) const { ::CloseServiceHandle(service); }
+};
+struct KernelObjectRelease {
+    void operator()(HANDLE object) const { ::CloseHandle(object); }
+};
+
 using UniqueHkey = UniqueHandle<HKEY, HkeyRelease>;
 using UniqueLocalMemory = UniqueHandle<HLOCAL, LocalMemoryRelease>;
+// A folder listing from FindFirstFileW.
+using UniqueFind = UniqueHandle<HANDLE, FindRelease>;
+// The service manager or one service.
+using UniqueServiceHandle = UniqueHandle<SC_HANDLE, ServiceRelease>;
+// A file, process or other kernel object.
+using UniqueKernelObject = UniqueHandle<HANDLE, KernelObjectRelease>;
+
+// FindFirstFileW and CreateFileW report failure as INVALID_HANDLE_VALUE rather than
+// null; the owners hold null for "nothing", so such results pass through here first.
+inline HANDLE NullIfInvalid(HANDLE handle) {
+    return handle == INVALID_HANDLE_VALUE ? nullptr : handle;
+}
 
 } // namespace platform::win32

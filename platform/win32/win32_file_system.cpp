@@ -1,38 +1,116 @@
-#include "platform/win32/windows_api.h"
+#include <utility>
+
+#include "platform/win32/long_path.h"
+#include "platform/win32/unique_handle.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/windows_api.h"
 
 namespace platform::win32 {
+namespace {
+
+DWORD AttributesOf(const std::wstring& path) {
+    return ::GetFileAttributesW(ApiPath(path).c_str());
+}
+
+FindData ToFindData(const WIN32_FIND_DATAW& found) {
+    FindData entry;
+    entry.name = found.cFileName;
+    entry.attributes = found.dwFileAttributes;
+    entry.size = (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+    return entry;
+}
+
+// FindFirstFileW hands back the first entry with the handle; it waits here until the
+// caller asks for it, and the next one is fetched ahead the same way.
+class Win32DirectoryListing final : public DirectoryListing {
+public:
+    Win32DirectoryListing(UniqueFind find, const WIN32_FIND_DATAW& first)
+        : find_(std::move(find)), pending_(first) {}
+
+    bool Next(FindData& entry) override {
+        if (!hasPending_) return false;
+        entry = ToFindData(pending_);
+        hasPending_ = ::FindNextFileW(find_.Get(), &pending_) != FALSE;
+        return true;
+    }
+
+private:
+    UniqueFind find_;
+    WIN32_FIND_DATAW pending_;
+    bool hasPending_ = true;
+};
+
+// The basic level skips the 8.3 names nobody here reads, and the large fetch asks the
+// file system for many entries a call; systems older than Windows 7 know neither and
+// refuse the parameters, so they get the plain call.
+UniqueFind StartListing(const std::wstring& pattern, WIN32_FIND_DATAW& first) {
+    UniqueFind find(NullIfInvalid(::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &first,
+                                                     FindExSearchNameMatch, nullptr,
+                                                     FIND_FIRST_EX_LARGE_FETCH)));
+    if (!find && ::GetLastError() == ERROR_INVALID_PARAMETER)
+        find = UniqueFind(NullIfInvalid(::FindFirstFileW(pattern.c_str(), &first)));
+    return find;
+}
+
+} // namespace
 
 bool Win32FileSystem::DirectoryExists(const std::wstring& path) {
-    DWORD attributes = ::GetFileAttributesW(path.c_str());
+    DWORD attributes = AttributesOf(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 bool Win32FileSystem::FileExists(const std::wstring& path) {
     // A folder is not a file, even though the same call finds both.
-    DWORD attributes = ::GetFileAttributesW(path.c_str());
+    DWORD attributes = AttributesOf(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool Win32FileSystem::MakeDirectory(const std::wstring& path) {
-    return ::CreateDirectoryW(path.c_str(), nullptr) != FALSE;
+    return ::CreateDirectoryW(ApiPath(path, kMaxNewFolderPathLength).c_str(), nullptr) != FALSE;
 }
 
 std::wstring Win32FileSystem::CurrentDirectory() {
-    // Another thread may change the directory between the size query and the read; a
-    // result that no longer fits reports the new size, so ask again.
-    std::wstring text;
-    DWORD needed = ::GetCurrentDirectoryW(0, nullptr);
-    while (needed > text.size()) {
-        text.assign(needed, L'\0');
-        needed = ::GetCurrentDirectoryW(static_cast<DWORD>(text.size()), text.data());
-        if (needed == 0) return {};
-        if (needed < text.size()) {
-            text.resize(needed);
-            return text;
-        }
-    }
-    return {};
+    return ReadPathText(
+        [](wchar_t* buffer, DWORD size) { return ::GetCurrentDirectoryW(size, buffer); });
+}
+
+std::unique_ptr<DirectoryListing> Win32FileSystem::List(const std::wstring& pattern) {
+    WIN32_FIND_DATAW first{};
+    UniqueFind find = StartListing(ApiPath(pattern), first);
+    if (!find) return nullptr;
+    return std::make_unique<Win32DirectoryListing>(std::move(find), first);
+}
+
+bool Win32FileSystem::RemoveFile(const std::wstring& path) {
+    return ::DeleteFileW(ApiPath(path).c_str()) != FALSE;
+}
+
+bool Win32FileSystem::RemoveFolder(const std::wstring& path) {
+    return ::RemoveDirectoryW(ApiPath(path).c_str()) != FALSE;
+}
+
+bool Win32FileSystem::SetAttributes(const std::wstring& path, std::uint32_t attributes) {
+    return ::SetFileAttributesW(ApiPath(path).c_str(), attributes) != FALSE;
+}
+
+bool Win32FileSystem::GetAttributes(const std::wstring& path, std::uint32_t& attributes) {
+    DWORD found = AttributesOf(path);
+    if (found == INVALID_FILE_ATTRIBUTES) return false;
+    attributes = found;
+    return true;
+}
+
+std::wstring Win32FileSystem::TempFolder() {
+    std::wstring path =
+        ReadPathText([](wchar_t* buffer, DWORD size) { return ::GetTempPathW(size, buffer); });
+    if (!path.empty() && path.back() != L'\\') path += L'\\';
+    return path;
+}
+
+std::wstring Win32FileSystem::WindowsFolder() {
+    // The call counts in UINT where the others count in DWORD; both are 32 bits here.
+    return ReadPathText(
+        [](wchar_t* buffer, DWORD size) -> DWORD { return ::GetWindowsDirectoryW(buffer, size); });
 }
 
 } // namespace platform::win32

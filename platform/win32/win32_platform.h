@@ -20,11 +20,19 @@ public:
     bool FileExists(const std::wstring& path) override;
     bool MakeDirectory(const std::wstring& path) override;
     std::wstring CurrentDirectory() override;
+    std::unique_ptr<DirectoryListing> List(const std::wstring& pattern) override;
+    bool RemoveFile(const std::wstring& path) override;
+    bool RemoveFolder(const std::wstring& path) override;
+    bool SetAttributes(const std::wstring& path, std::uint32_t attributes) override;
+    bool GetAttributes(const std::wstring& path, std::uint32_t& attributes) override;
+    std::wstring TempFolder() override;
+    std::wstring WindowsFolder() override;
 };
 
 class Win32Shell : public Shell {
 public:
     std::optional<std::wstring> SpecialFolder(int csidl) override;
+    int DeleteWithShell(const std::wstring& path, bool toRecycleBin) override;
 };
 
 class Win32MessageBoxes : public MessageBoxes {
@@ -46,6 +54,23 @@ public:
     bool IsOnAnyMonitor(const ScreenRect& rect) override;
 };
 
+class Win32ServiceControl : public ServiceControl {
+public:
+    std::optional<int> QueryState(const std::wstring& name) override;
+};
+
+class Win32Processes : public Processes {
+public:
+    unsigned Run(const std::string& commandLine, int showState) override;
+    bool UnderWow64() override;
+};
+
+class Win32Cursor : public Cursor {
+public:
+    Point Position() override;
+    void MoveTo(const Point& p) override;
+};
+
 // All of the above, in one place for program entry and the Windows tests.
 struct Win32Services {
     Win32Registry registry;
@@ -54,7 +79,13 @@ struct Win32Services {
     Win32MessageBoxes messages;
     Win32Locale locale;
     Win32Desktop desktop;
-    Services View() { return Services{registry, files, shell, messages, locale, desktop}; }
+    Win32ServiceControl serviceControl;
+    Win32Processes processes;
+    Win32Cursor cursor;
+    Services View() {
+        return Services{registry, files,          shell,     messages, locale,
+                        desktop,  serviceControl, processes, cursor};
+    }
 };
 
 } // namespace platform::win32

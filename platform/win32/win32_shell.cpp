@@ -1,6 +1,8 @@
 #include <objbase.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
+#include "platform/win32/long_path.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/win32_platform.h"
 
@@ -13,6 +15,29 @@ struct ItemIdListRelease {
 };
 using UniqueItemIdList = UniqueHandle<LPITEMIDLIST, ItemIdListRelease>;
 
+// The shell's own result codes for paths it refuses, used for paths it is never given.
+constexpr int kShellPathTooDeep = 0x74;
+constexpr int kShellInvalidFiles = 0x7C;
+
+// Names the shell would read as something else: it expands wildcards and would delete
+// every match, and it drops trailing dots and spaces from names like any Win32 path.
+bool NamesSomethingElseToTheShell(const std::wstring& fullPath) {
+    return fullPath.find_first_of(std::wstring(L"*?\0", 3)) != std::wstring::npos ||
+           HasNameWindowsWouldChange(fullPath);
+}
+
+// The path as the shell is to be given it: full, since the shell resolves relative ones
+// against whatever the current folder is by then. Non-zero when it cannot be given.
+int ShellSourcePath(const std::wstring& path, std::wstring& full) {
+    if (path.empty() || IsNamespacePath(path)) return kShellInvalidFiles;
+    full = FullPath(path);
+    if (full.empty() || NamesSomethingElseToTheShell(full)) return kShellInvalidFiles;
+    // The shell's buffers hold MAX_PATH characters and it knows no \\?\ form: a longer
+    // path cannot go to it whole, and a shortened one would name something else.
+    if (full.size() >= kMaxPathLength) return kShellPathTooDeep;
+    return 0;
+}
+
 } // namespace
 
 std::optional<std::wstring> Win32Shell::SpecialFolder(int csidl) {
@@ -23,6 +48,22 @@ std::optional<std::wstring> Win32Shell::SpecialFolder(int csidl) {
     wchar_t path[MAX_PATH] = {};
     if (!::SHGetPathFromIDListW(list.Get(), path) || path[0] == L'\0') return std::nullopt;
     return std::wstring(path);
+}
+
+int Win32Shell::DeleteWithShell(const std::wstring& path, bool toRecycleBin) {
+    std::wstring from;
+    if (int refused = ShellSourcePath(path, from)) return refused;
+    // The list of names ends with an empty one: the text's own terminator follows this.
+    from.push_back(L'\0');
+    SHFILEOPSTRUCTW operation{};
+    operation.hwnd = nullptr;
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI;
+    if (toRecycleBin) operation.fFlags |= FOF_ALLOWUNDO;
+    int result = ::SHFileOperationW(&operation);
+    if (result == 0 && operation.fAnyOperationsAborted) return ERROR_CANCELLED;
+    return result;
 }
 
 } // namespace platform::win32
