@@ -1,6 +1,8 @@
 // Program entry on Windows: picks the real services and the native forms, then runs
 // the program.
+// windows.h first: the other system headers build on it.
 #include <windows.h>
+
 #include <commctrl.h>
 #include <shellapi.h>
 
@@ -25,7 +27,8 @@ std::vector<std::wstring> Arguments() {
     std::unique_ptr<LPWSTR, LocalFreer> argv(CommandLineToArgvW(GetCommandLineW(), &count));
     std::vector<std::wstring> arguments;
     if (!argv) return arguments;
-    for (int i = 1; i < count; ++i) arguments.emplace_back(argv.get()[i]);
+    for (int i = 1; i < count; ++i)
+        arguments.emplace_back(argv.get()[i]);
     return arguments;
 }
 

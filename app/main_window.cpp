@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "resources/resource_ids.h"
 #include "settings/option_set.h"
 #include "settings/settings_store.h"
 
@@ -14,14 +15,18 @@ struct ToolbarSlot {
     int slot;
     int designLeft;
     const wchar_t* designCaption;
+    int glyph;
 };
 
 // Slots give each button's place from the left when a display mode lays them out.
 const ToolbarSlot kToolbar[] = {
-    {&TForm1::SpeedButton6, 0, 0, L"Clean"},     {&TForm1::SpeedButton1, 1, 59, L"Options"},
-    {&TForm1::SpeedButton4, 2, 118, L"Help"},     {&TForm1::SpeedButton7, 3, 500, L"List File"},
-    {&TForm1::SpeedButton5, 4, 408, L"Rename"},   {&TForm1::SpeedButton2, 5, 183, L"About"},
-    {&TForm1::SpeedButton3, 6, 248, L"Exit"},
+    {&TForm1::SpeedButton6, 0, 0, L"Clean", IDI_GLYPH_CLEAN},
+    {&TForm1::SpeedButton1, 1, 59, L"Options", IDI_GLYPH_OPTIONS},
+    {&TForm1::SpeedButton4, 2, 118, L"Help", IDI_GLYPH_HELP},
+    {&TForm1::SpeedButton7, 3, 500, L"List File", IDI_GLYPH_FILE_LIST},
+    {&TForm1::SpeedButton5, 4, 408, L"Rename", IDI_GLYPH_RENAME},
+    {&TForm1::SpeedButton2, 5, 183, L"About", IDI_GLYPH_ABOUT},
+    {&TForm1::SpeedButton3, 6, 248, L"Exit", IDI_GLYPH_EXIT},
 };
 
 } // namespace
@@ -76,7 +81,9 @@ void TForm1::LayOut() {
     RichEdit1.SetVisible(false);
     RichEdit1.SetText(kUiTextLines);
     Image1.SetVisible(false);
+    Image1.Picture = IDI_GLYPH_CLEAN;
     Image2.SetVisible(false);
+    Image2.Picture = IDI_GLYPH_STOP;
 
     Panel1.SetHeight(21);
     Panel1.SetAlign(forms::Align::Bottom);
@@ -93,6 +100,7 @@ void TForm1::LayOut() {
     ListView1.RowSelect = true;
     ListView1.ReadOnly = true;
     ListView1.Images = forms::SmallImages::Program;
+    ListView1.ProgramImageList = IDI_RESULTS_FIRST;
     ListView1.SetColumns({{L"", 700, true}});
     ListView1.PopupMenu = &PopupMenu1;
     PopupMenu1.Items = {&Modify1};
@@ -118,6 +126,7 @@ void TForm1::LayOutToolbar() {
         b.Tag = s.slot;
         b.SetBounds({s.designLeft, kButtonTop, 59, 61});
         b.SetCaption(s.designCaption);
+        b.SetGlyph(s.glyph);
         b.SetShowHint(true);
         forms::Font f = font;
         f.bold = s.button == &TForm1::SpeedButton6;

@@ -90,5 +90,4 @@ reg_import() { # applies a .reg text given on stdin
   local file="$SCENARIO_DIR/seed.reg"
   { echo "REGEDIT4"; echo; cat; } >"$file"
   wine regedit /S "$(winepath -w "$file" 2>/dev/null)" || fail "could not seed the registry"
-  wineserver -w
 }

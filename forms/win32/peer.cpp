@@ -1,0 +1,210 @@
+#include "forms/win32/peer.h"
+
+#include <windowsx.h>
+
+#include <memory>
+
+#include "forms/form.h"
+#include "forms/menu.h"
+#include "forms/win32/peers.h"
+#include "platform/error.h"
+
+namespace forms::win32 {
+
+Win32Peer::Win32Peer(Resources& resources, Application& app, Control& control)
+    : resources_(resources), app_(app), control_(control) {}
+
+void Win32Peer::Changed(Change what, int index) {
+    if (!Handle()) return;
+    ApplyingScope applying(*this);
+    Apply(what, index);
+}
+
+void Win32Peer::CreateChild(const wchar_t* windowClass, DWORD style, DWORD exStyle) {
+    RECT r = resources_.ToPixels(control_.Bounds());
+    style |= WS_CHILD | WS_CLIPSIBLINGS;
+    if (control_.Visible()) style |= WS_VISIBLE;
+    if (!control_.Enabled()) style |= WS_DISABLED;
+    ownClass_ = windowClass == kWindowClass;
+    HWND hwnd = CreateWindowExW(exStyle, windowClass, control_.Caption().c_str(), style, r.left,
+                                r.top, r.right - r.left, r.bottom - r.top, ParentHandle(),
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(resources_.NextId())),
+                                resources_.Instance(), nullptr);
+    if (!hwnd) ThrowLastError(windowClass);
+    Attach(hwnd);
+    ApplyingScope applying(*this);
+    ApplyFont();
+    ApplyHint();
+}
+
+void Win32Peer::Apply(Change what, int) {
+    switch (what) {
+    case Change::Bounds: ApplyBounds(); break;
+    case Change::Visible: ShowWindow(Handle(), control_.Visible() ? SW_SHOWNA : SW_HIDE); break;
+    case Change::Enabled: EnableWindow(Handle(), control_.Enabled()); break;
+    case Change::Caption:
+        ApplyText(control_.Caption());
+        if (ownClass_) InvalidateRect(Handle(), nullptr, TRUE); // we paint it ourselves
+        break;
+    case Change::Font:
+        ApplyFont();
+        InvalidateRect(Handle(), nullptr, TRUE);
+        break;
+    case Change::Color:
+        // Children that look through to this control's background change with it.
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        break;
+    case Change::Hint: ApplyHint(); break;
+    default: break;
+    }
+}
+
+HWND Win32Peer::ParentHandle() const {
+    Control* parent = control_.Parent();
+    auto* window = parent ? dynamic_cast<Window*>(parent->GetPeer()) : nullptr;
+    return window ? window->Handle() : nullptr;
+}
+
+HBRUSH Win32Peer::BackgroundBrush() const {
+    return resources_.BrushFor(EffectiveColor(control_));
+}
+
+HBRUSH Win32Peer::ParentBrush() const {
+    Control* parent = control_.Parent();
+    return parent ? resources_.BrushFor(EffectiveColor(*parent)) : BackgroundBrush();
+}
+
+std::wstring Win32Peer::WindowText() const {
+    int length = GetWindowTextLengthW(Handle());
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(Handle(), text.data(), length + 1)));
+    return text;
+}
+
+void Win32Peer::ApplyText(const std::wstring& text) {
+    if (WindowText() != text) SetWindowTextW(Handle(), text.c_str());
+}
+
+void Win32Peer::ApplyBounds() {
+    RECT want = resources_.ToPixels(control_.Bounds());
+    RECT now{};
+    GetWindowRect(Handle(), &now);
+    MapWindowPoints(HWND_DESKTOP, ParentHandle(), reinterpret_cast<POINT*>(&now), 2);
+    if (EqualRect(&want, &now)) return;
+    SetWindowPos(Handle(), nullptr, want.left, want.top, want.right - want.left,
+                 want.bottom - want.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Peer::ApplyFont() {
+    SendMessageW(Handle(), WM_SETFONT,
+                 reinterpret_cast<WPARAM>(resources_.FontFor(control_.GetFont())), FALSE);
+}
+
+void Win32Peer::ApplyHint() {
+    Form* form = control_.OwnerForm();
+    auto* formPeer = form ? dynamic_cast<FormPeer*>(form->GetPeer()) : nullptr;
+    if (!formPeer || formPeer == this) return;
+    formPeer->SetToolTip(Handle(), control_.ShowHint() ? control_.Hint() : std::wstring());
+}
+
+LRESULT Win32Peer::ColorChild(HDC dc) {
+    SetTextColor(dc, control_.GetFont().color);
+    SetBkMode(dc, TRANSPARENT);
+    if (Control* parent = control_.Parent()) SetBkColor(dc, EffectiveColor(*parent));
+    return reinterpret_cast<LRESULT>(ParentBrush());
+}
+
+bool Win32Peer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    switch (msg) {
+    case WM_CONTEXTMENU:
+        // Reaches the parents too while no control on the way has a menu of its own.
+        if (!ShowContextMenu(lp)) return false;
+        result = 0;
+        return true;
+    case WM_ERASEBKGND:
+        if (!ownClass_) return false;
+        {
+            RECT r{};
+            GetClientRect(Handle(), &r);
+            FillRect(reinterpret_cast<HDC>(wp), &r, BackgroundBrush());
+        }
+        result = 1;
+        return true;
+    default: return false;
+    }
+}
+
+bool Win32Peer::OnReflected(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+    if (msg != WM_CTLCOLORSTATIC && msg != WM_CTLCOLORBTN) return false;
+    result = ColorChild(reinterpret_cast<HDC>(wp));
+    return true;
+}
+
+bool Win32Peer::ShowContextMenu(LPARAM lp) {
+    PopupMenu* menu = control_.PopupMenu;
+    if (!menu || !menu->AutoPopup) return false;
+    POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    if (lp == -1) {
+        // From the keyboard: open at the control's corner, as no mouse point is given.
+        RECT r{};
+        GetWindowRect(Handle(), &r);
+        at = {r.left + 4, r.top + 4};
+    }
+    TrackPopup(*menu, GetAncestor(Handle(), GA_ROOT), at);
+    return true;
+}
+
+Control* FindControl(Control& root, const std::function<bool(Control&)>& match) {
+    if (match(root)) return &root;
+    for (Control* child : root.Children()) {
+        if (Control* found = FindControl(*child, match)) return found;
+    }
+    return nullptr;
+}
+
+bool SetHandCursor(LPARAM lp, LRESULT& result) {
+    if (LOWORD(lp) != HTCLIENT) return false;
+    SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32649))); // IDC_HAND
+    result = TRUE;
+    return true;
+}
+
+void TrackPopup(PopupMenu& menu, HWND owner, POINT at) {
+    if (menu.OnPopup) menu.OnPopup();
+    UniqueMenu native(CreatePopupMenu());
+    const auto& items = menu.Items;
+    for (size_t i = 0; i < items.size(); ++i) {
+        std::wstring caption = items[i]->Caption;
+        MENUITEMINFOW mii{};
+        mii.cbSize = sizeof mii;
+        mii.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_ID | MIIM_STATE;
+        mii.fType = items[i]->RadioItem ? MFT_RADIOCHECK : MFT_STRING;
+        if (caption == L"-") {
+            mii.fMask = MIIM_FTYPE;
+            mii.fType = MFT_SEPARATOR;
+        }
+        mii.wID = static_cast<UINT>(i + 1); // 0 is what an abandoned menu returns
+        mii.fState = items[i]->Checked ? MFS_CHECKED : MFS_UNCHECKED;
+        mii.dwTypeData = caption.data();
+        InsertMenuItemW(native.Get(), static_cast<UINT>(i), TRUE, &mii);
+    }
+    UINT chosen = static_cast<UINT>(TrackPopupMenu(native.Get(),
+                                                   TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
+                                                   at.x, at.y, 0, owner, nullptr));
+    if (chosen >= 1 && chosen <= items.size()) items[chosen - 1]->Click();
+}
+
+void ThrowLastError(const wchar_t* what) {
+    struct LocalFreer {
+        void operator()(wchar_t* p) const { LocalFree(p); }
+    };
+    DWORD code = GetLastError();
+    wchar_t* raw = nullptr;
+    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                       FORMAT_MESSAGE_IGNORE_INSERTS,
+                   nullptr, code, 0, reinterpret_cast<wchar_t*>(&raw), 0, nullptr);
+    std::unique_ptr<wchar_t, LocalFreer> buffer(raw);
+    throw platform::Error(std::wstring(what) + L": " + (buffer ? buffer.get() : L""));
+}
+
+} // namespace forms::win32

@@ -1,0 +1,217 @@
+#pragma once
+// One peer class per control kind. Each creates its window in its constructor and
+// mirrors the state its control kind adds.
+#include <memory>
+
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "forms/list_view.h"
+#include "forms/page_control.h"
+#include "forms/status_bar.h"
+#include "forms/win32/peer.h"
+
+namespace forms::win32 {
+
+class FormPeer : public Win32Peer {
+public:
+    FormPeer(Resources& resources, Form& form, HWND owner);
+    Form& GetForm() const { return form_; }
+    void ShowNative();
+    void SetToolTip(HWND tool, const std::wstring& text);
+    static DWORD Style(const Form& form);
+    static DWORD ExStyle(const Form& form);
+
+protected:
+    void Apply(Change what, int index) override;
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+private:
+    void ApplyFormBounds();
+    void ApplyWindowState();
+    void ReportPlacement();
+    LRESULT DefaultButtonId() const;
+    bool ClickById(int id);
+
+    Form& form_;
+    UniqueWindow tooltip_;
+    HWND lastFocus_ = nullptr;
+};
+
+// Panels, tab sheets and plain controls: a window of our own that paints its colour.
+class ContainerPeer : public Win32Peer {
+public:
+    // A panel shows its bevel and caption; a page's caption is on its tab instead.
+    ContainerPeer(Resources& resources, Application& app, Control& control, bool bevel,
+                  bool showCaption);
+
+protected:
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+private:
+    void Paint();
+    bool bevel_;
+    bool showCaption_;
+};
+
+class GroupBoxPeer : public Win32Peer {
+public:
+    GroupBoxPeer(Resources& resources, Application& app, GroupBox& box);
+
+protected:
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+};
+
+class TabSheetPeer : public ContainerPeer {
+public:
+    TabSheetPeer(Resources& resources, Application& app, TabSheet& sheet);
+
+protected:
+    void Apply(Change what, int index) override;
+
+private:
+    TabSheet& sheet_;
+};
+
+class PageControlPeer : public Win32Peer {
+public:
+    PageControlPeer(Resources& resources, Application& app, PageControl& pages);
+    // Rebuilds the tabs from the pages' captions.
+    void SyncTabs();
+
+protected:
+    void Apply(Change what, int index) override;
+    bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+private:
+    PageControl& pages_;
+};
+
+class LabelPeer : public Win32Peer {
+public:
+    LabelPeer(Resources& resources, Application& app, Label& label);
+
+protected:
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+private:
+    Label& label_;
+};
+
+class ImagePeer : public Win32Peer {
+public:
+    ImagePeer(Resources& resources, Application& app, Image& image);
+
+protected:
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+private:
+    void Paint();
+    Image& image_;
+    UniqueImageList picture_;
+};
+
+class ButtonPeer : public Win32Peer {
+public:
+    ButtonPeer(Resources& resources, Application& app, Button& button);
+
+protected:
+    bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+};
+
+class CheckBoxPeer : public Win32Peer {
+public:
+    CheckBoxPeer(Resources& resources, Application& app, CheckBox& box);
+
+protected:
+    void Apply(Change what, int index) override;
+    bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+private:
+    bool NativeChecked() const;
+    CheckBox& box_;
+};
+
+class SpeedButtonPeer : public Win32Peer {
+public:
+    SpeedButtonPeer(Resources& resources, Application& app, SpeedButton& button);
+
+protected:
+    void Apply(Change what, int index) override;
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+private:
+    void LoadGlyph();
+    void Draw(const DRAWITEMSTRUCT& dis);
+    SpeedButton& button_;
+    UniqueImageList glyph_;
+    bool hot_ = false;
+};
+
+class EditPeer : public Win32Peer {
+public:
+    EditPeer(Resources& resources, Application& app, Edit& edit);
+
+protected:
+    void Apply(Change what, int index) override;
+    bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+private:
+    Edit& edit_;
+};
+
+class UpDownPeer : public Win32Peer {
+public:
+    UpDownPeer(Resources& resources, Application& app, UpDown& upDown);
+    void Connected() override;
+
+protected:
+    void Apply(Change what, int index) override;
+    bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+private:
+    void ApplyPosition();
+    UpDown& upDown_;
+};
+
+class ProgressBarPeer : public Win32Peer {
+public:
+    ProgressBarPeer(Resources& resources, Application& app, ProgressBar& bar);
+
+protected:
+    void Apply(Change what, int index) override;
+
+private:
+    ProgressBar& bar_;
+};
+
+// Holds lines only; a plain multi-line edit does, with no rich-text library loaded.
+class RichEditPeer : public Win32Peer {
+public:
+    RichEditPeer(Resources& resources, Application& app, RichEdit& edit);
+
+protected:
+    void Apply(Change what, int index) override;
+
+private:
+    void ApplyLines();
+    RichEdit& edit_;
+};
+
+class StatusBarPeer : public Win32Peer {
+public:
+    StatusBarPeer(Resources& resources, Application& app, StatusBar& bar);
+
+protected:
+    void Apply(Change what, int index) override;
+
+private:
+    void ApplyPanels();
+    StatusBar& bar_;
+};
+
+// Creates the peer for a control of any kind.
+std::unique_ptr<Win32Peer> CreatePeer(Resources& resources, Application& app, Control& control);
+
+} // namespace forms::win32

@@ -1,0 +1,59 @@
+#include "forms/win32/pictures.h"
+
+namespace forms::win32 {
+
+namespace {
+
+UniqueIcon LoadIconResource(HINSTANCE instance, int id, int size) {
+    return UniqueIcon(static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+}
+
+UniqueImageList LoadIcons(HINSTANCE instance, int firstId, int maxCount, int size) {
+    UniqueIcon first = LoadIconResource(instance, firstId, size);
+    if (!first) return {};
+    ICONINFO info{};
+    if (!GetIconInfo(first.Get(), &info)) return {};
+    // GetIconInfo hands out copies of the icon's bitmaps: they are freed here.
+    UniqueBitmap color(info.hbmColor), mask(info.hbmMask);
+    BITMAP bm{};
+    GetObjectW(mask.Get(), sizeof bm, &bm);
+    int cx = bm.bmWidth, cy = color ? bm.bmHeight : bm.bmHeight / 2;
+    UniqueImageList list(ImageList_Create(cx, cy, ILC_COLOR32 | ILC_MASK, maxCount, 0));
+    if (!list) return {};
+    ImageList_AddIcon(list.Get(), first.Get());
+    for (int k = 1; k < maxCount; ++k) {
+        UniqueIcon icon = LoadIconResource(instance, firstId + k, cx);
+        if (!icon) break;
+        ImageList_AddIcon(list.Get(), icon.Get());
+    }
+    return list;
+}
+
+UniqueImageList LoadBitmapStrip(HINSTANCE instance, int id) {
+    UniqueBitmap bitmap(static_cast<HBITMAP>(
+        LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    BITMAP bm{};
+    if (!bitmap || !GetObjectW(bitmap.Get(), sizeof bm, &bm) || bm.bmHeight <= 0) return {};
+    int frame = bm.bmWidth % bm.bmHeight == 0 ? bm.bmHeight : bm.bmWidth;
+    COLORREF clear = 0;
+    {
+        UniqueMemoryDC memory(CreateCompatibleDC(nullptr));
+        SelectedObject selected(memory.Get(), bitmap.Get());
+        clear = GetPixel(memory.Get(), 0, bm.bmHeight - 1);
+    }
+    UniqueImageList list(
+        ImageList_Create(frame, bm.bmHeight, ILC_COLOR24 | ILC_MASK, bm.bmWidth / frame, 0));
+    if (list) ImageList_AddMasked(list.Get(), bitmap.Get(), clear);
+    return list;
+}
+
+} // namespace
+
+UniqueImageList LoadPictures(HINSTANCE instance, int firstId, int maxCount, int size) {
+    if (firstId <= 0) return {};
+    UniqueImageList icons = LoadIcons(instance, firstId, maxCount, size);
+    return icons ? std::move(icons) : LoadBitmapStrip(instance, firstId);
+}
+
+} // namespace forms::win32

@@ -1,0 +1,66 @@
+#include "forms/win32/resources.h"
+
+namespace forms::win32 {
+
+const wchar_t* const kWindowClass = L"TidyhawkWindow";
+
+namespace {
+
+int ScreenDpi() {
+    WindowDC screen(nullptr);
+    int dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
+    return dpi > 0 ? dpi : 96;
+}
+
+void RegisterWindowClass(HINSTANCE instance) {
+    WNDCLASSEXW wc{};
+    if (GetClassInfoExW(instance, kWindowClass, &wc)) return;
+    wc.cbSize = sizeof wc;
+    // Redrawn whole on resize: panels centre their caption and draw a bevel.
+    wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    wc.lpszClassName = kWindowClass;
+    RegisterClassExW(&wc);
+}
+
+} // namespace
+
+Resources::Resources() : instance_(GetModuleHandleW(nullptr)), dpi_(ScreenDpi()) {
+    RegisterWindowClass(instance_);
+}
+
+RECT Resources::ToPixels(const Rect& r) const {
+    int left = Scale(r.left), top = Scale(r.top);
+    return {left, top, left + Scale(r.width), top + Scale(r.height)};
+}
+
+Rect Resources::FromPixels(const RECT& r) const {
+    return {Unscale(r.left), Unscale(r.top), Unscale(r.right - r.left), Unscale(r.bottom - r.top)};
+}
+
+HFONT Resources::FontFor(const forms::Font& font) {
+    auto key = std::make_tuple(font.name, font.height, font.bold);
+    auto it = fonts_.find(key);
+    if (it != fonts_.end()) return it->second.Get();
+    HFONT h = CreateFontW(Scale(font.height), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                          FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                          DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
+    return fonts_.emplace(key, UniqueFont(h)).first->second.Get();
+}
+
+HBRUSH Resources::BrushFor(std::uint32_t color) {
+    auto it = brushes_.find(color);
+    if (it != brushes_.end()) return it->second.Get();
+    return brushes_.emplace(color, UniqueBrush(CreateSolidBrush(color))).first->second.Get();
+}
+
+std::uint32_t EffectiveColor(const Control& control) {
+    const Control* c = &control;
+    while (c->ParentColor() && c->Parent())
+        c = c->Parent();
+    return c->Color();
+}
+
+} // namespace forms::win32

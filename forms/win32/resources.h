@@ -1,0 +1,52 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <tuple>
+
+#include "forms/control.h"
+#include "forms/win32/handles.h"
+
+namespace forms::win32 {
+
+// The window class every window of our own kind uses. Its procedure is the default
+// one: the real handling is the one subclass procedure all our windows share.
+extern const wchar_t* const kWindowClass;
+
+// What every peer shares: the screen's scale and the fonts and brushes drawn with.
+// Created once per back end; peers hold a reference, so it outlives them.
+class Resources {
+public:
+    Resources();
+    Resources(const Resources&) = delete;
+    Resources& operator=(const Resources&) = delete;
+
+    HINSTANCE Instance() const { return instance_; }
+    int Dpi() const { return dpi_; }
+    // Design units (96 per inch) to pixels and back.
+    int Scale(int v) const { return MulDiv(v, dpi_, 96); }
+    int Unscale(int v) const { return MulDiv(v, 96, dpi_); }
+    RECT ToPixels(const Rect& r) const;
+    Rect FromPixels(const RECT& r) const;
+
+    // Shared, so a window with many controls does not hold one GDI font per control.
+    HFONT FontFor(const forms::Font& font);
+    HBRUSH BrushFor(std::uint32_t color);
+
+    // Each child window gets its own id, so the dialog manager can name it.
+    int NextId() { return nextId_++; }
+
+private:
+    HINSTANCE instance_;
+    int dpi_ = 96;
+    int nextId_ = 100; // above IDOK, IDCANCEL and the other dialog answers
+    std::map<std::tuple<std::wstring, int, bool>, UniqueFont> fonts_;
+    std::map<std::uint32_t, UniqueBrush> brushes_;
+};
+
+// The colour a control shows: its own, or its parent's when it takes the parent's.
+std::uint32_t EffectiveColor(const Control& control);
+
+} // namespace forms::win32

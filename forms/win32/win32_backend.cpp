@@ -1,0 +1,246 @@
+#include "forms/win32/win32_backend.h"
+
+#include <algorithm>
+#include <map>
+
+#include "forms/application.h"
+#include "forms/timer.h"
+#include "forms/win32/peers.h"
+
+namespace forms {
+
+namespace win32 {
+
+// Timers tick on a hidden message-only window: one id per timer, never reused, so a
+// tick left over from a destroyed timer finds nothing.
+class TimerWindow : public Window {
+public:
+    explicit TimerWindow(HINSTANCE instance) {
+        HWND hwnd = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                    instance, nullptr);
+        if (!hwnd) ThrowLastError(L"Timer window");
+        Attach(hwnd);
+    }
+
+    void Changed(Timer& timer) {
+        UINT_PTR id = IdOf(timer);
+        // An interval of 0 never ticks, as a zero-interval timer does nothing.
+        if (timer.Enabled() && timer.Interval() > 0)
+            SetTimer(Handle(), id, timer.Interval(), nullptr);
+        else
+            KillTimer(Handle(), id);
+    }
+
+    void Destroyed(Timer& timer) {
+        auto it = ids_.find(&timer);
+        if (it == ids_.end()) return;
+        KillTimer(Handle(), it->second);
+        timers_.erase(it->second);
+        ids_.erase(it);
+    }
+
+protected:
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) override {
+        if (msg != WM_TIMER) return false;
+        auto it = timers_.find(static_cast<UINT_PTR>(wp));
+        if (it != timers_.end()) it->second->Fire(); // Fire guards its handler
+        result = 0;
+        return true;
+    }
+
+private:
+    UINT_PTR IdOf(Timer& timer) {
+        auto [it, added] = ids_.try_emplace(&timer, next_);
+        if (added) timers_[next_++] = &timer;
+        return it->second;
+    }
+
+    std::map<Timer*, UINT_PTR> ids_;
+    std::map<UINT_PTR, Timer*> timers_;
+    UINT_PTR next_ = 1;
+};
+
+} // namespace win32
+
+namespace {
+
+// Re-enables the forms a modal loop disabled, also when the loop ends by exception.
+class DisabledForms {
+public:
+    explicit DisabledForms(std::vector<HWND> windows) : windows_(std::move(windows)) {}
+    ~DisabledForms() { Restore(); }
+    DisabledForms(const DisabledForms&) = delete;
+    DisabledForms& operator=(const DisabledForms&) = delete;
+    void Restore() {
+        for (HWND hwnd : windows_)
+            EnableWindow(hwnd, TRUE);
+        windows_.clear();
+    }
+
+private:
+    std::vector<HWND> windows_;
+};
+
+win32::FormPeer* PeerOf(const Form& form) {
+    return dynamic_cast<win32::FormPeer*>(form.GetPeer());
+}
+
+} // namespace
+
+Win32Backend::Win32Backend()
+    : resources_(std::make_unique<win32::Resources>()),
+      timers_(std::make_unique<win32::TimerWindow>(resources_->Instance())) {}
+
+Win32Backend::~Win32Backend() = default;
+
+int Win32Backend::Dpi() const {
+    return resources_->Dpi();
+}
+
+win32::FormPeer& Win32Backend::EnsurePeers(Form& form) {
+    win32::FormPeer* peer = PeerOf(form);
+    if (!peer) {
+        // Other forms are owned by the main one: they stay above it and leave with it.
+        HWND owner = nullptr;
+        Form* main = form.App().MainForm();
+        if (main && main != &form) owner = EnsurePeers(*main).Handle();
+        auto created = std::make_unique<win32::FormPeer>(*resources_, form, owner);
+        peer = created.get();
+        form.SetPeer(std::move(created));
+        if (std::find(forms_.begin(), forms_.end(), &form) == forms_.end()) forms_.push_back(&form);
+    }
+    std::vector<Control*> created;
+    CreatePeers(form, created);
+    for (Control* c : created)
+        static_cast<win32::Win32Peer*>(c->GetPeer())->Connected();
+    return *peer;
+}
+
+void Win32Backend::CreatePeers(Control& parent, std::vector<Control*>& created) {
+    for (Control* child : parent.Children()) {
+        if (!child->GetPeer()) {
+            child->SetPeer(win32::CreatePeer(*resources_, parent.OwnerForm()->App(), *child));
+            created.push_back(child);
+        }
+        CreatePeers(*child, created);
+    }
+}
+
+HWND Win32Backend::HandleOf(Control& control) {
+    if (Form* form = control.OwnerForm()) EnsurePeers(*form);
+    auto* window = dynamic_cast<win32::Window*>(control.GetPeer());
+    return window ? window->Handle() : nullptr;
+}
+
+void Win32Backend::ShowForm(Form& form) {
+    EnsurePeers(form).ShowNative();
+}
+
+void Win32Backend::HideForm(Form& form) {
+    if (auto* peer = PeerOf(form)) ShowWindow(peer->Handle(), SW_HIDE);
+}
+
+void Win32Backend::FormDestroyed(Form& form) {
+    forms_.erase(std::remove(forms_.begin(), forms_.end(), &form), forms_.end());
+}
+
+void Win32Backend::Dispatch(MSG& msg) {
+    // Keys go through the dialog manager of their form: Tab, arrows, Enter for the
+    // default button.
+    if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {
+        HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+        if (root && dynamic_cast<win32::FormPeer*>(win32::WindowOf(root)) &&
+            IsDialogMessageW(root, &msg))
+            return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+}
+
+void Win32Backend::ProcessMessages(Application& app) {
+    // Called once per file in long loops: an empty queue must cost one cheap check.
+    if (HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0) return;
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            app.Terminate();
+            return;
+        }
+        Dispatch(msg);
+    }
+}
+
+void Win32Backend::RunLoop(Application& app) {
+    while (!app.Terminated()) {
+        MSG msg;
+        if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
+            app.Terminate();
+            break;
+        }
+        Dispatch(msg);
+    }
+}
+
+std::vector<HWND> Win32Backend::DisableOtherForms(const Form& modal) {
+    std::vector<HWND> disabled;
+    for (Form* form : forms_) {
+        auto* peer = PeerOf(*form);
+        if (form == &modal || !peer) continue;
+        HWND hwnd = peer->Handle();
+        if (IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) {
+            EnableWindow(hwnd, FALSE);
+            disabled.push_back(hwnd);
+        }
+    }
+    return disabled;
+}
+
+void Win32Backend::RunModal(Application& app, Form& form) {
+    HWND hwnd = EnsurePeers(form).Handle();
+    DisabledForms disabled(DisableOtherForms(form));
+    for (;;) {
+        if (form.ModalResult() != mr::None) {
+            if (form.CloseQueryPassed()) break;
+            form.SetModalResult(mr::None);
+        }
+        if (app.Terminated()) {
+            form.SetModalResult(mr::Cancel);
+            break;
+        }
+        MSG msg;
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            // The quit is for the main loop too: put back, and this loop ends.
+            if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+            app.Terminate();
+            continue;
+        }
+        Dispatch(msg);
+    }
+    // Enabled before hiding, so Windows activates the owner and not another program.
+    disabled.Restore();
+    ShowWindow(hwnd, SW_HIDE);
+}
+
+void Win32Backend::TimerChanged(Timer& timer) {
+    timers_->Changed(timer);
+}
+
+void Win32Backend::TimerDestroyed(Timer& timer) {
+    timers_->Destroyed(timer);
+}
+
+Rect Win32Backend::FrameSize(const Form& form) {
+    // From the styles, not the window: the same before and after the window exists.
+    RECT r{0, 0, 0, 0};
+    AdjustWindowRectEx(&r, win32::FormPeer::Style(form), FALSE, win32::FormPeer::ExStyle(form));
+    return {0, 0, resources_->Unscale(r.right - r.left), resources_->Unscale(r.bottom - r.top)};
+}
+
+Rect Win32Backend::WorkArea() {
+    RECT r{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+    return resources_->FromPixels(r);
+}
+
+} // namespace forms

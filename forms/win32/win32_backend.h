@@ -1,0 +1,55 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "forms/backend.h"
+
+namespace forms {
+
+namespace win32 {
+class FormPeer;
+class Resources;
+class TimerWindow;
+} // namespace win32
+
+// Forms as native windows. A form's windows are made the first time it is shown (or
+// its handle is asked for); from then on every control has a peer that mirrors it.
+// The back end must outlive the forms and timers that use it.
+class Win32Backend : public Backend {
+public:
+    Win32Backend();
+    ~Win32Backend() override;
+    Win32Backend(const Win32Backend&) = delete;
+    Win32Backend& operator=(const Win32Backend&) = delete;
+
+    void ShowForm(Form& form) override;
+    void HideForm(Form& form) override;
+    void FormDestroyed(Form& form) override;
+    void ProcessMessages(Application& app) override;
+    void RunLoop(Application& app) override;
+    void RunModal(Application& app, Form& form) override;
+    void TimerChanged(Timer& timer) override;
+    void TimerDestroyed(Timer& timer) override;
+    Rect FrameSize(const Form& form) override;
+    Rect WorkArea() override;
+
+    // The native window of a control, its form's windows made (hidden) if need be.
+    HWND HandleOf(Control& control);
+    // Pixels per inch the design units are scaled to.
+    int Dpi() const;
+
+private:
+    win32::FormPeer& EnsurePeers(Form& form);
+    void CreatePeers(Control& parent, std::vector<Control*>& created);
+    void Dispatch(MSG& msg);
+    // Disables the other shown forms for a modal one; returns those it disabled.
+    std::vector<HWND> DisableOtherForms(const Form& modal);
+
+    std::unique_ptr<win32::Resources> resources_;
+    std::unique_ptr<win32::TimerWindow> timers_;
+    std::vector<Form*> forms_;
+};
+
+} // namespace forms

@@ -1,0 +1,20 @@
+#pragma once
+// Numbers of the program's pictures, shared by the resource script and the code.
+
+// The results list's image list: consecutive numbers from the first.
+#define IDI_RESULTS_FIRST 200
+#define IDI_RESULTS_INFORMATION 200
+#define IDI_RESULTS_STATUS 201
+#define IDI_RESULTS_FOLDER_DELETED 202
+#define IDI_RESULTS_FILE_DELETED 203
+#define IDI_RESULTS_WARNING 204
+
+// The toolbar's glyphs.
+#define IDI_GLYPH_CLEAN 300
+#define IDI_GLYPH_STOP 301
+#define IDI_GLYPH_OPTIONS 302
+#define IDI_GLYPH_HELP 303
+#define IDI_GLYPH_FILE_LIST 304
+#define IDI_GLYPH_RENAME 305
+#define IDI_GLYPH_ABOUT 306
+#define IDI_GLYPH_EXIT 307

@@ -1,0 +1,638 @@
+// The native back end against real windows: peers mirror the controls, user changes
+// come back, timers and modal loops run, and handler exceptions reach the error box.
+// windows.h first: the other system headers build on it.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <cwchar>
+#include <string>
+#include <vector>
+
+#include "forms/application.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "forms/list_view.h"
+#include "forms/menu.h"
+#include "forms/page_control.h"
+#include "forms/status_bar.h"
+#include "forms/timer.h"
+#include "forms/win32/pictures.h"
+#include "forms/win32/win32_backend.h"
+#include "platform/error.h"
+
+namespace {
+
+using namespace forms;
+
+class RecordingMessageBoxes : public platform::MessageBoxes {
+public:
+    int Show(const std::wstring& text, const std::wstring&, unsigned flags) override {
+        texts.push_back(text);
+        this->flags.push_back(flags);
+        return platform::answer::Ok;
+    }
+    std::vector<std::wstring> texts;
+    std::vector<unsigned> flags;
+};
+
+class MainTestForm : public Form {
+public:
+    explicit MainTestForm(Application& app) : Form(app, L"MainTestForm") {
+        SetCaption(L"Forms test");
+        SetBounds({40, 40, 420, 320});
+        panel.SetHeight(60);
+        panel.SetAlign(Align::Top);
+        check.SetBounds({8, 8, 160, 20});
+        check.SetCaption(L"Remove temporary files");
+        status.SetHeight(20);
+        status.SetAlign(Align::Bottom);
+        status.SetPanels({{L"Ready", 120}, {L"0 files", 80}});
+        list.CheckBoxes = true;
+        list.MultiSelect = true;
+        list.RowSelect = true;
+        list.SetColumns({{L"File", 100, true}});
+        list.SetAlign(Align::Client);
+    }
+    Panel panel{this, L"Panel1"};
+    CheckBox check{&panel, L"CheckBox1"};
+    StatusBar status{this, L"StatusBar1"};
+    ListView list{this, L"ListView1"};
+    Timer timer{*this, L"Timer1", 15};
+    Timer idle{*this, L"Timer2", 15};
+};
+
+class DialogTestForm : public Form {
+public:
+    explicit DialogTestForm(Application& app) : Form(app, L"DialogTestForm") {
+        SetBorderStyle(BorderStyle::Dialog);
+        SetCaption(L"Dialog");
+        SetBounds({80, 80, 240, 140});
+        ok.SetBounds({80, 60, 75, 25});
+        ok.SetCaption(L"OK");
+        ok.ModalResult = mr::Ok;
+        ok.Default = true;
+    }
+    Button ok{this, L"OkButton"};
+    Timer timer{*this, L"Timer1", 15};
+    Timer second{*this, L"Timer2", 60};
+};
+
+class Win32FormsTest : public ::testing::Test {
+protected:
+    Win32FormsTest() { app.Title = L"Forms test"; }
+
+    // Pumps the way the program's long loops do until done() or the time is up.
+    template <class F> bool PumpUntil(F done, DWORD timeoutMs = 3000) {
+        DWORD start = GetTickCount();
+        while (!done()) {
+            if (GetTickCount() - start > timeoutMs) return false;
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+            app.ProcessMessages();
+        }
+        return true;
+    }
+    void PumpFor(DWORD ms) {
+        PumpUntil([] { return false; }, ms);
+    }
+    // The view takes up added and removed rows once the loop runs.
+    bool RowsShown(HWND list, int count) {
+        return PumpUntil([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == count; });
+    }
+
+    Win32Backend backend;
+    RecordingMessageBoxes boxes;
+    Application app{backend, boxes};
+};
+
+std::wstring ClassOf(HWND hwnd) {
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    return name;
+}
+
+std::wstring TextOf(HWND hwnd) {
+    wchar_t text[256] = {};
+    GetWindowTextW(hwnd, text, 256);
+    return text;
+}
+
+std::wstring ListItemText(HWND list, int index) {
+    wchar_t text[256] = {};
+    LVITEMW item{};
+    item.iSubItem = 0;
+    item.pszText = text;
+    item.cchTextMax = 256;
+    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+bool ListItemSelected(HWND list, int index) {
+    return SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(index), LVIS_SELECTED) != 0;
+}
+
+int CompareText(const std::wstring& a, const std::wstring& b) {
+    return a.compare(b);
+}
+
+// --- Windows mirror the controls -----------------------------------------------------
+
+TEST_F(Win32FormsTest, ShownFormHasNativeWindowsOfTheRightKindsAndTexts) {
+    MainTestForm form(app);
+    form.Show();
+    HWND hwnd = backend.HandleOf(form);
+    ASSERT_TRUE(IsWindow(hwnd));
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+    EXPECT_EQ(TextOf(hwnd), L"Forms test");
+
+    HWND panel = backend.HandleOf(form.panel);
+    HWND check = backend.HandleOf(form.check);
+    HWND list = backend.HandleOf(form.list);
+    HWND status = backend.HandleOf(form.status);
+    EXPECT_EQ(GetParent(panel), hwnd);
+    EXPECT_EQ(GetParent(check), panel) << "a control sits in its parent's window";
+    EXPECT_EQ(_wcsicmp(ClassOf(check).c_str(), L"Button"), 0);
+    EXPECT_EQ(ClassOf(list), L"SysListView32");
+    EXPECT_EQ(ClassOf(status), L"msctls_statusbar32");
+    EXPECT_EQ(TextOf(check), L"Remove temporary files");
+    EXPECT_TRUE(GetWindowLongW(list, GWL_STYLE) & LVS_OWNERDATA);
+    EXPECT_TRUE(SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_CHECKBOXES);
+
+    wchar_t panelText[64] = {};
+    SendMessageW(status, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(panelText));
+    EXPECT_STREQ(panelText, L"0 files");
+    form.status.SetPanelText(1, L"12 files");
+    SendMessageW(status, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(panelText));
+    EXPECT_STREQ(panelText, L"12 files");
+}
+
+TEST_F(Win32FormsTest, ControlChangesReachTheirWindows) {
+    MainTestForm form(app);
+    form.Show();
+    HWND check = backend.HandleOf(form.check);
+    form.check.SetCaption(L"Empty the recycle bin");
+    EXPECT_EQ(TextOf(check), L"Empty the recycle bin");
+    form.check.SetEnabled(false);
+    EXPECT_FALSE(IsWindowEnabled(check));
+    form.check.Hide();
+    EXPECT_FALSE(IsWindowVisible(check));
+    form.SetCaption(L"Renamed");
+    EXPECT_EQ(TextOf(backend.HandleOf(form)), L"Renamed");
+}
+
+TEST_F(Win32FormsTest, BoundsAreScaledAndTheUsersResizeComesBack) {
+    MainTestForm form(app);
+    form.Show();
+    HWND hwnd = backend.HandleOf(form);
+    const int dpi = backend.Dpi();
+    auto px = [dpi](int v) { return MulDiv(v, dpi, 96); };
+
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    EXPECT_EQ(r.right - r.left, px(420));
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    EXPECT_EQ(client.right, px(form.ClientWidth())) << "frame size matches the real frame";
+
+    // As the user drags the border: the form and its aligned children follow.
+    SetWindowPos(hwnd, nullptr, 0, 0, px(500), px(360), SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(form.Width(), 500);
+    EXPECT_EQ(form.Height(), 360);
+    EXPECT_EQ(form.panel.Width(), form.ClientWidth());
+    RECT listRect{};
+    GetWindowRect(backend.HandleOf(form.list), &listRect);
+    EXPECT_EQ(listRect.right - listRect.left, px(form.list.Width()));
+
+    form.SetBounds({60, 50, 300, 200});
+    GetWindowRect(hwnd, &r);
+    EXPECT_EQ(r.left, px(60));
+    EXPECT_EQ(r.bottom - r.top, px(200));
+}
+
+// --- Check boxes -----------------------------------------------------------------------
+
+TEST_F(Win32FormsTest, CheckBoxFollowsCodeAndReportsTheUsersClickOnce) {
+    MainTestForm form(app);
+    int clicks = 0;
+    form.check.OnClick = [&] { ++clicks; };
+    form.Show();
+    HWND check = backend.HandleOf(form.check);
+
+    form.check.SetChecked(true);
+    EXPECT_EQ(SendMessageW(check, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(clicks, 1);
+
+    SendMessageW(check, BM_CLICK, 0, 0); // the user's click
+    EXPECT_FALSE(form.check.Checked());
+    EXPECT_EQ(SendMessageW(check, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(clicks, 2) << "one click, one event: no echo from the window";
+}
+
+TEST_F(Win32FormsTest, ExceptionInAClickHandlerGoesToTheErrorBox) {
+    MainTestForm form(app);
+    form.check.OnClick = [] { throw platform::Error(L"Access denied"); };
+    form.Show();
+    SendMessageW(backend.HandleOf(form.check), BM_CLICK, 0, 0);
+    ASSERT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(boxes.texts[0], L"Access denied");
+    EXPECT_TRUE(boxes.flags[0] & platform::mb::IconStop);
+}
+
+// --- List view -------------------------------------------------------------------------
+
+TEST_F(Win32FormsTest, SortedListViewShowsItemsInOrderWithTheirCheckMarks) {
+    MainTestForm form(app);
+    form.list.SetSorted(CompareText);
+    form.Show();
+    HWND list = backend.HandleOf(form.list);
+
+    form.list.Add(L"pear");
+    form.list.Add(L"apple", true);
+    form.list.Add(L"fig");
+    ASSERT_TRUE(RowsShown(list, 3));
+    EXPECT_EQ(ListItemText(list, 0), L"apple");
+    EXPECT_EQ(ListItemText(list, 1), L"fig");
+    EXPECT_EQ(ListItemText(list, 2), L"pear");
+    auto stateImage = [&](int i) {
+        return SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(i), LVIS_STATEIMAGEMASK) >>
+               12;
+    };
+    EXPECT_EQ(stateImage(0), 2) << "checked";
+    EXPECT_EQ(stateImage(1), 1) << "unchecked";
+
+    form.list.Delete(0);
+    ASSERT_TRUE(RowsShown(list, 2));
+    EXPECT_EQ(ListItemText(list, 0), L"fig");
+    form.list.Clear();
+    EXPECT_TRUE(RowsShown(list, 0));
+}
+
+TEST_F(Win32FormsTest, ABurstOfAddedRowsIsCheapAndShownSoonAfter) {
+    MainTestForm form(app);
+    form.Show();
+    HWND list = backend.HandleOf(form.list);
+    DWORD start = GetTickCount();
+    for (int i = 0; i < 5000; ++i) {
+        form.list.Add(L"file" + std::to_wstring(i), true);
+        app.ProcessMessages(); // as a scan pumps once per file
+    }
+    EXPECT_LT(GetTickCount() - start, 2000u) << "not one view update per row";
+    EXPECT_TRUE(RowsShown(list, 5000));
+    EXPECT_EQ(ListItemText(list, 4999), L"file4999");
+}
+
+TEST_F(Win32FormsTest, MakeVisibleScrollsToARowJustAdded) {
+    MainTestForm form(app);
+    form.Show();
+    HWND list = backend.HandleOf(form.list);
+    for (int i = 0; i < 300; ++i)
+        form.list.Add(L"row" + std::to_wstring(i));
+    form.list.MakeVisible(250); // before the view took the rows up
+    int top = static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+    int perPage = static_cast<int>(SendMessageW(list, LVM_GETCOUNTPERPAGE, 0, 0));
+    EXPECT_GT(perPage, 0);
+    EXPECT_LE(top, 250);
+    EXPECT_LT(250, top + perPage);
+}
+
+TEST_F(Win32FormsTest, ListSelectionStaysWithItsItemWhenRowsAreInsertedOrRemoved) {
+    MainTestForm form(app);
+    form.list.SetSorted(CompareText);
+    form.Show();
+    HWND list = backend.HandleOf(form.list);
+    form.list.Add(L"b");
+    form.list.Add(L"d");
+    form.list.SetSelected(1, true); // "d"
+    EXPECT_TRUE(ListItemSelected(list, 1));
+
+    form.list.Add(L"a"); // goes before the selected row
+    ASSERT_TRUE(RowsShown(list, 3));
+    EXPECT_TRUE(form.list.Item(2).selected);
+    EXPECT_TRUE(ListItemSelected(list, 2));
+    EXPECT_FALSE(ListItemSelected(list, 1));
+
+    form.list.Delete(0);
+    ASSERT_TRUE(RowsShown(list, 2));
+    EXPECT_TRUE(ListItemSelected(list, 1));
+    EXPECT_FALSE(ListItemSelected(list, 0));
+    EXPECT_EQ(SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0), 1);
+}
+
+TEST_F(Win32FormsTest, UsersSelectionInTheViewReachesTheList) {
+    MainTestForm form(app);
+    std::vector<int> events;
+    form.list.OnSelectItem = [&](int i, bool on) { events.push_back(on ? i : -1 - i); };
+    form.Show();
+    HWND list = backend.HandleOf(form.list);
+    for (auto name : {L"one", L"two", L"three"})
+        form.list.Add(name);
+    ASSERT_TRUE(RowsShown(list, 3));
+
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED;
+    state.state = LVIS_SELECTED;
+    SendMessageW(list, LVM_SETITEMSTATE, 2, reinterpret_cast<LPARAM>(&state));
+    EXPECT_TRUE(form.list.Item(2).selected);
+    state.state = 0;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    EXPECT_EQ(form.list.SelectedCount(), 0);
+    EXPECT_EQ(events, (std::vector<int>{2, -3}));
+}
+
+TEST_F(Win32FormsTest, ClickOnACheckBoxInTheViewTogglesTheItem) {
+    MainTestForm form(app);
+    int clicks = 0;
+    form.list.OnClick = [&] { ++clicks; };
+    form.Show();
+    HWND list = backend.HandleOf(form.list);
+    form.list.Add(L"cache");
+    ASSERT_TRUE(RowsShown(list, 1));
+    RECT item{};
+    item.left = LVIR_BOUNDS;
+    SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    LPARAM at = MAKELPARAM(item.left + 8, (item.top + item.bottom) / 2);
+
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(list, WM_LBUTTONUP, 0, at);
+    EXPECT_TRUE(form.list.Item(0).checked);
+    EXPECT_EQ(SendMessageW(list, LVM_GETITEMSTATE, 0, LVIS_STATEIMAGEMASK) >> 12, 2);
+    EXPECT_EQ(clicks, 1);
+
+    form.list.SetSelected(0, true);
+    SendMessageW(list, WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_FALSE(form.list.Item(0).checked) << "space toggles too";
+}
+
+TEST_F(Win32FormsTest, ViewAsksTheProgramForAnItemsImage) {
+    MainTestForm form(app);
+    form.list.Images = SmallImages::SystemIcons;
+    std::vector<int> asked;
+    form.list.OnGetImageIndex = [&](int i) {
+        asked.push_back(i);
+        form.list.SetImageIndex(i, 7);
+    };
+    form.Show();
+    HWND list = backend.HandleOf(form.list);
+    EXPECT_NE(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0), 0);
+    form.list.Add(L"setup.log");
+    ASSERT_TRUE(RowsShown(list, 1));
+    LVITEMW item{};
+    item.mask = LVIF_IMAGE;
+    item.iItem = 0;
+    SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(item.iImage, 7);
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(asked.back(), 0);
+}
+
+// --- Timers and the message loop -----------------------------------------------------
+
+TEST_F(Win32FormsTest, EnabledTimerFiresInTheLoopAndADisabledOneDoesNot) {
+    MainTestForm form(app);
+    int ticks = 0, idleTicks = 0;
+    form.timer.OnTimer = [&] { ++ticks; };
+    form.idle.OnTimer = [&] { ++idleTicks; };
+    form.timer.SetEnabled(true);
+    form.idle.SetEnabled(true);
+    form.idle.SetEnabled(false);
+    EXPECT_TRUE(PumpUntil([&] { return ticks >= 3; }));
+    EXPECT_EQ(idleTicks, 0);
+
+    form.timer.SetEnabled(false);
+    int before = ticks;
+    PumpFor(80);
+    EXPECT_EQ(ticks, before) << "no tick after disabling";
+}
+
+TEST_F(Win32FormsTest, ProcessMessagesReturnsAtOnceAndHandlesWhatIsQueued) {
+    MainTestForm main(app);
+    DialogTestForm other(app);
+    app.SetMainForm(main);
+    main.Show();
+    other.Show();
+    PumpFor(30);
+    app.ProcessMessages(); // nothing queued: must not wait
+
+    PostMessageW(backend.HandleOf(other), WM_CLOSE, 0, 0);
+    app.ProcessMessages();
+    EXPECT_FALSE(other.Showing()) << "a form that is not the main one hides on close";
+    EXPECT_FALSE(IsWindowVisible(backend.HandleOf(other)));
+    EXPECT_FALSE(app.Terminated());
+}
+
+TEST_F(Win32FormsTest, RunEndsWhenTheMainFormClosesAndItsCloseQueryAgrees) {
+    MainTestForm form(app);
+    app.SetMainForm(form);
+    int queries = 0;
+    form.OnCloseQuery = [&](bool& canClose) { canClose = ++queries > 1; };
+    form.timer.OnTimer = [&] { PostMessageW(backend.HandleOf(form), WM_CLOSE, 0, 0); };
+    form.timer.SetEnabled(true);
+    app.Run();
+    EXPECT_TRUE(app.Terminated());
+    EXPECT_EQ(queries, 2) << "the first close was refused";
+    EXPECT_FALSE(IsWindowVisible(backend.HandleOf(form)));
+}
+
+// --- Modal forms -----------------------------------------------------------------------
+
+TEST_F(Win32FormsTest, ModalLoopEndsWhenAButtonWithAResultIsClicked) {
+    MainTestForm main(app);
+    DialogTestForm dialog(app);
+    app.SetMainForm(main);
+    main.Show();
+    HWND mainHwnd = backend.HandleOf(main);
+    bool mainDisabled = false;
+    dialog.timer.OnTimer = [&] {
+        mainDisabled = !IsWindowEnabled(mainHwnd);
+        PostMessageW(backend.HandleOf(dialog.ok), BM_CLICK, 0, 0);
+    };
+    dialog.timer.SetEnabled(true);
+
+    EXPECT_EQ(dialog.ShowModal(), mr::Ok);
+    EXPECT_TRUE(mainDisabled) << "other forms are disabled while a modal one runs";
+    EXPECT_TRUE(IsWindowEnabled(mainHwnd));
+    EXPECT_FALSE(IsWindowVisible(backend.HandleOf(dialog)));
+    EXPECT_EQ(GetWindow(backend.HandleOf(dialog), GW_OWNER), mainHwnd);
+}
+
+TEST_F(Win32FormsTest, RefusedCloseQueryKeepsTheModalFormOpen) {
+    DialogTestForm dialog(app);
+    int queries = 0;
+    dialog.OnCloseQuery = [&](bool& canClose) { canClose = ++queries > 1; };
+    dialog.timer.OnTimer = [&] { dialog.ok.Click(); };
+    dialog.timer.SetEnabled(true);
+    EXPECT_EQ(dialog.ShowModal(), mr::Ok);
+    EXPECT_EQ(queries, 2);
+}
+
+TEST_F(Win32FormsTest, ExceptionInATimerHandlerIsShownAndTheLoopGoesOn) {
+    DialogTestForm dialog(app);
+    dialog.timer.OnTimer = [&] {
+        dialog.timer.SetEnabled(false);
+        throw platform::Error(L"The disk is full");
+    };
+    dialog.second.OnTimer = [&] { dialog.ok.Click(); };
+    dialog.timer.SetEnabled(true);
+    dialog.second.SetEnabled(true);
+    EXPECT_EQ(dialog.ShowModal(), mr::Ok);
+    ASSERT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(boxes.texts[0], L"The disk is full");
+    EXPECT_TRUE(boxes.flags[0] & platform::mb::IconStop);
+}
+
+TEST_F(Win32FormsTest, EnterClicksTheDefaultButton) {
+    DialogTestForm dialog(app);
+    dialog.timer.OnTimer = [&] {
+        dialog.timer.SetEnabled(false);
+        HWND ok = backend.HandleOf(dialog.ok);
+        PostMessageW(ok, WM_KEYDOWN, VK_RETURN, 0);
+    };
+    dialog.timer.SetEnabled(true);
+    EXPECT_EQ(dialog.ShowModal(), mr::Ok);
+}
+
+// --- Other controls --------------------------------------------------------------------
+
+class PagesTestForm : public Form {
+public:
+    explicit PagesTestForm(Application& app) : Form(app, L"PagesTestForm") {
+        SetBounds({60, 60, 360, 260});
+        pages.SetAlign(Align::Client);
+        edit.SetBounds({8, 8, 50, 21});
+        upDown.SetBounds({58, 8, 16, 21});
+        upDown.SetRange(1, 10);
+        upDown.SetAssociate(&edit);
+        upDown.SetPosition(5);
+        popup.Items = {&first, &second};
+        first.Caption = L"Select all";
+        second.Caption = L"Select none";
+        label.SetBounds({8, 40, 120, 16});
+        label.SetCaption(L"Right-click me");
+        label.PopupMenu = &popup;
+    }
+    PageControl pages{this, L"PageControl1"};
+    TabSheet general{pages, L"TabSheet1", L"General"};
+    TabSheet advanced{pages, L"TabSheet2", L"Advanced"};
+    Edit edit{&general, L"Edit1"};
+    UpDown upDown{&general, L"UpDown1"};
+    Label label{&advanced, L"Label1"};
+    MenuItem first{L"MenuItem1"};
+    MenuItem second{L"MenuItem2"};
+    forms::PopupMenu popup{L"PopupMenu1"};
+    Timer timer{*this, L"Timer1", 30};
+};
+
+TEST_F(Win32FormsTest, TabSwitchingBothWays) {
+    PagesTestForm form(app);
+    form.Show();
+    HWND tabs = backend.HandleOf(form.pages);
+    EXPECT_EQ(ClassOf(tabs), L"SysTabControl32");
+    EXPECT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 2);
+
+    form.pages.SetActivePageIndex(1);
+    EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 1);
+    EXPECT_TRUE(IsWindowVisible(backend.HandleOf(form.advanced)));
+    EXPECT_FALSE(IsWindowVisible(backend.HandleOf(form.general)));
+
+    // The user picks the first tab: the control selects it and tells its parent.
+    SendMessageW(tabs, TCM_SETCURSEL, 0, 0);
+    NMHDR change{tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)), static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageW(GetParent(tabs), WM_NOTIFY, change.idFrom, reinterpret_cast<LPARAM>(&change));
+    EXPECT_EQ(form.pages.ActivePageIndex(), 0);
+    EXPECT_TRUE(IsWindowVisible(backend.HandleOf(form.general)));
+
+    form.advanced.SetCaption(L"Expert");
+    wchar_t text[32] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 32;
+    SendMessageW(tabs, TCM_GETITEMW, 1, reinterpret_cast<LPARAM>(&item));
+    EXPECT_STREQ(text, L"Expert");
+}
+
+TEST_F(Win32FormsTest, UpDownAndItsBuddyFollowTheUser) {
+    PagesTestForm form(app);
+    form.Show();
+    HWND edit = backend.HandleOf(form.edit);
+    HWND upDown = backend.HandleOf(form.upDown);
+    EXPECT_EQ(TextOf(edit), L"5");
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(upDown, UDM_GETBUDDY, 0, 0)), edit);
+
+    SetWindowTextW(edit, L"8"); // typed
+    EXPECT_EQ(form.edit.Text(), L"8");
+    EXPECT_EQ(form.upDown.Position(), 8);
+
+    // The up arrow, clicked: the window moves its position and tells the parent.
+    SendMessageW(upDown, UDM_SETPOS32, 0, 9);
+    SendMessageW(GetParent(upDown), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 9),
+                 reinterpret_cast<LPARAM>(upDown));
+    EXPECT_EQ(form.upDown.Position(), 9);
+    EXPECT_EQ(TextOf(edit), L"9");
+
+    form.upDown.SetPosition(50);
+    EXPECT_EQ(SendMessageW(upDown, UDM_GETPOS32, 0, 0), 10) << "kept in range";
+}
+
+TEST_F(Win32FormsTest, RightClickOpensThePopupMenuAndRunsTheChosenItem) {
+    PagesTestForm form(app);
+    form.pages.SetActivePageIndex(1);
+    form.Show();
+    bool popped = false, chosen = false;
+    form.popup.OnPopup = [&] {
+        popped = true;
+        form.second.Checked = true;
+    };
+    form.second.OnClick = [&] { chosen = true; };
+    // While the menu runs its own loop, keys pick the second item.
+    form.timer.OnTimer = [&] {
+        form.timer.SetEnabled(false);
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+    };
+    form.timer.SetEnabled(true);
+    HWND label = backend.HandleOf(form.label);
+    RECT r{};
+    GetWindowRect(label, &r);
+    SendMessageW(label, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(label),
+                 MAKELPARAM(r.left + 2, r.top + 2));
+    EXPECT_TRUE(popped);
+    EXPECT_TRUE(chosen);
+}
+
+// --- Pictures ------------------------------------------------------------------------
+
+TEST(Win32Pictures, IconsUnderConsecutiveNumbersMakeOneListOfTheAskedSize) {
+    HMODULE shell = LoadLibraryW(L"shell32.dll");
+    auto list = win32::LoadPictures(shell, 1, 3, 16);
+    ASSERT_TRUE(list);
+    EXPECT_EQ(ImageList_GetImageCount(list.Get()), 3);
+    int cx = 0, cy = 0;
+    ImageList_GetIconSize(list.Get(), &cx, &cy);
+    EXPECT_EQ(cx, 16);
+    EXPECT_EQ(cy, 16);
+}
+
+TEST(Win32Pictures, ABitmapStripIsCutIntoSquareFrames) {
+    HMODULE controls = LoadLibraryW(L"comctl32.dll");
+    constexpr int kStandardToolbarStrip = 120; // the small standard toolbar pictures
+    auto list = win32::LoadPictures(controls, kStandardToolbarStrip, 64, 0);
+    ASSERT_TRUE(list);
+    int cx = 0, cy = 0;
+    ImageList_GetIconSize(list.Get(), &cx, &cy);
+    EXPECT_EQ(cx, cy);
+    EXPECT_GT(ImageList_GetImageCount(list.Get()), 1);
+}
+
+TEST(Win32Pictures, NoNumberOrAMissingOneGivesNothing) {
+    HMODULE shell = LoadLibraryW(L"shell32.dll");
+    EXPECT_FALSE(win32::LoadPictures(shell, 0, 1, 16));
+    EXPECT_FALSE(win32::LoadPictures(GetModuleHandleW(nullptr), 31999, 1, 16));
+}
+
+} // namespace

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Draws the results list's pictures (16 by 16, with transparency) into resources/pictures.
+# The .ico files are kept in the repository; run this again only to change them.
+set -euo pipefail
+out="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/resources/pictures"
+mkdir -p "$out"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# name, size, then ImageMagick draw arguments on a 64x64 canvas (drawn large and scaled
+# down, for smooth edges).
+picture() {
+  local name=$1 size=$2
+  shift 2
+  convert -size 64x64 xc:none "$@" -resize "${size}x${size}" "$work/$name.png"
+  convert "$work/$name.png" -define icon:auto-resize="$size" "$out/$name.ico"
+}
+draw() { picture "$1" 16 "${@:2}"; }
+glyph() { picture "glyph_$1" 32 "${@:2}"; }
+
+info=(-fill '#1f6fd1' -stroke '#0d4a99' -strokewidth 3 -draw 'circle 32,32 32,4'
+  -fill white -stroke none -draw 'circle 32,17 32,11' -draw 'roundrectangle 27,26 37,52 3,3')
+cross=(-stroke '#d01818' -strokewidth 9 -draw 'line 30,34 58,60' -draw 'line 58,34 30,60')
+
+draw information "${info[@]}"
+draw folder_deleted -fill '#f2c14e' -stroke '#b8861b' -strokewidth 3 \
+  -draw 'polygon 4,14 24,14 30,20 60,20 60,54 4,54' "${cross[@]}"
+draw file_deleted -fill white -stroke '#6b6b6b' -strokewidth 3 \
+  -draw 'polygon 10,4 40,4 54,18 54,60 10,60' -draw 'line 40,4 40,18' -draw 'line 40,18 54,18' \
+  "${cross[@]}"
+draw warning -fill '#ffd21f' -stroke '#8a6d00' -strokewidth 3 -draw 'polygon 32,4 61,58 3,58' \
+  -fill black -stroke none -draw 'roundrectangle 28,20 36,42 3,3' -draw 'circle 32,50 32,46'
+# The toolbar's glyphs, 32 by 32.
+letter=(-font DejaVu-Sans-Bold -fill white -stroke none -gravity center)
+glyph clean -stroke '#7a4a1c' -strokewidth 7 -draw 'line 52,6 28,38' \
+  -fill '#f0b429' -stroke '#a9741a' -strokewidth 2 -draw 'polygon 22,32 36,42 30,60 6,56 4,50' \
+  -stroke '#a9741a' -strokewidth 2 -draw 'line 12,54 22,40' -draw 'line 20,57 28,44'
+glyph stop -fill '#d62020' -stroke '#8f1010' -strokewidth 3 \
+  -draw 'polygon 21,4 43,4 60,21 60,43 43,60 21,60 4,43 4,21' -fill white -stroke none \
+  -draw 'roundrectangle 14,27 50,37 3,3'
+glyph options -stroke '#5a6470' -strokewidth 5 -draw 'line 8,16 56,16' -draw 'line 8,32 56,32' \
+  -draw 'line 8,48 56,48' -fill '#3c8dde' -stroke '#1d5fa3' -strokewidth 3 \
+  -draw 'circle 20,16 20,8' -draw 'circle 42,32 42,24' -draw 'circle 28,48 28,40'
+glyph help -fill '#1f6fd1' -stroke '#0d4a99' -strokewidth 3 -draw 'circle 32,32 32,4' \
+  "${letter[@]}" -pointsize 40 -annotate +0+2 '?'
+glyph filelist -fill white -stroke '#6b6b6b' -strokewidth 3 -draw 'polygon 12,4 42,4 54,16 54,60 12,60' \
+  -stroke '#2f7d32' -strokewidth 4 -draw 'line 20,22 46,22' -draw 'line 20,32 46,32' \
+  -draw 'line 20,42 46,42' -draw 'line 20,52 38,52'
+glyph rename -fill '#f6f6f6' -stroke '#6b6b6b' -strokewidth 3 -draw 'roundrectangle 4,18 60,46 4,4' \
+  -font DejaVu-Sans-Bold -fill '#2b2b2b' -stroke none -pointsize 22 -gravity center -annotate +0+0 'ab|'
+glyph about "${info[@]}"
+glyph exit -fill '#8b5a2b' -stroke '#5c3a17' -strokewidth 3 -draw 'rectangle 10,6 38,60' \
+  -fill '#f0c419' -stroke none -draw 'circle 32,34 32,31' \
+  -stroke '#2f7d32' -strokewidth 6 -draw 'line 40,32 60,32' -fill '#2f7d32' -stroke none \
+  -draw 'polygon 52,22 62,32 52,42'
+echo "pictures written to $out"
