@@ -160,6 +160,7 @@ void CleanRun::Timer2Timer() {
         c_.progress.SetPosition(next >= c_.progress.Max() ? 0 : next);
     }
     c_.status.SetPanelText(2, walkers_.Text(35) + L": " + ElapsedText(State.ElapsedSeconds));
+    c_.status.Refresh();
 }
 
 } // namespace engine

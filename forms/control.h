@@ -46,6 +46,7 @@ enum class Change {
     ItemRemoved, // index given
     ItemChanged, // index given
     Scroll,      // index given: bring the item into view
+    Refresh,     // show pending changes now
     Columns,
     Panels,
     ActivePage,

@@ -19,6 +19,9 @@ public:
     const StatusPanel& Panel(int i) const { return panels_.at(static_cast<size_t>(i)); }
     void SetPanelText(int i, const std::wstring& text);
     void SetPanelWidth(int i, int width);
+    // Panel texts may reach the screen a little later than they are set (a walk sets
+    // one per file); this shows them at once.
+    void Refresh() { Notify(Change::Refresh); }
 
 private:
     std::vector<StatusPanel> panels_;

@@ -205,10 +205,18 @@ public:
 
 protected:
     void Apply(Change what, int index) override;
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
 private:
     void ApplyPanels();
+    void ShowPanelText(int index);
+    void FlushPending();
     StatusBar& bar_;
+    // Setting a panel's text repaints at once and costs milliseconds; a walk sets it
+    // per file. Texts set within kMinInterval of the last shown one wait for a timer.
+    DWORD lastShown_ = 0;
+    std::vector<bool> pending_;
+    bool timerArmed_ = false;
 };
 
 // Creates the peer for a control of any kind.

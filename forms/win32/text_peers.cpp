@@ -162,17 +162,57 @@ void StatusBarPeer::ApplyPanels() {
                      reinterpret_cast<LPARAM>(bar_.Panel(i).text.c_str()));
 }
 
+namespace {
+constexpr UINT_PTR kFlushTimer = 1;
+constexpr DWORD kMinInterval = 50;
+} // namespace
+
+void StatusBarPeer::ShowPanelText(int index) {
+    SendMessageW(Handle(), SB_SETTEXTW, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(bar_.Panel(index).text.c_str()));
+}
+
+void StatusBarPeer::FlushPending() {
+    if (timerArmed_) {
+        KillTimer(Handle(), kFlushTimer);
+        timerArmed_ = false;
+    }
+    for (size_t i = 0; i < pending_.size(); ++i) {
+        if (!pending_[i]) continue;
+        pending_[i] = false;
+        if (static_cast<int>(i) < bar_.PanelCount()) ShowPanelText(static_cast<int>(i));
+    }
+    lastShown_ = GetTickCount();
+}
+
 void StatusBarPeer::Apply(Change what, int index) {
     switch (what) {
     case Change::Panels:
     case Change::Caption: ApplyPanels(); break;
     case Change::Text:
-        if (index >= 0 && index < bar_.PanelCount())
-            SendMessageW(Handle(), SB_SETTEXTW, static_cast<WPARAM>(index),
-                         reinterpret_cast<LPARAM>(bar_.Panel(index).text.c_str()));
+        if (index < 0 || index >= bar_.PanelCount()) break;
+        if (pending_.size() < static_cast<size_t>(bar_.PanelCount()))
+            pending_.resize(static_cast<size_t>(bar_.PanelCount()));
+        pending_[static_cast<size_t>(index)] = true;
+        if (GetTickCount() - lastShown_ >= kMinInterval) {
+            FlushPending();
+        } else if (!timerArmed_) {
+            SetTimer(Handle(), kFlushTimer, kMinInterval, nullptr);
+            timerArmed_ = true;
+        }
         break;
+    case Change::Refresh: FlushPending(); UpdateWindow(Handle()); break;
     default: Win32Peer::Apply(what, index); break;
     }
+}
+
+bool StatusBarPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    if (msg == WM_TIMER && wp == kFlushTimer) {
+        FlushPending();
+        result = 0;
+        return true;
+    }
+    return Win32Peer::OnMessage(msg, wp, lp, result);
 }
 
 } // namespace forms::win32

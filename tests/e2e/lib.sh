@@ -76,6 +76,7 @@ click_client() {
 }
 
 screenshot() { import -window root "$E2E_SHOTS/$1.png" 2>/dev/null; }
+window_shot() { import -window "$2" "$E2E_SHOTS/$1.png" 2>/dev/null; } # name, window
 
 # Registry values of a key as "name type data" lines.
 reg_values() {

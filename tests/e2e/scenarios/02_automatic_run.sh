@@ -26,6 +26,7 @@ for _ in $(seq 1 50); do
 done
 sleep 2
 screenshot automatic-run
+window_shot main-window "$wid"
 
 [ -d "$temp" ] || fail "the temporary folder itself was removed"
 [ ! -e "$temp/a.tmp" ] || fail "a.tmp is still there"
