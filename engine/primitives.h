@@ -52,6 +52,7 @@ public:
     void AdvanceProgress(int by);
     void ShowDeletedCount(const std::wstring& separator = L" ");
     void SetStatus(const std::wstring& text);
+    void Pump() { view_.app.ProcessMessages(); }
 
 private:
     bool WalkTree(const std::wstring& path, bool deleteSelf, const std::wstring& top);

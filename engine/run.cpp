@@ -13,7 +13,8 @@ constexpr int kClockStep = 10;
 CleanRun::CleanRun(RunControls controls, TForm2& options, platform::Services& services)
     : c_(controls), options_(options), services_(services),
       walkers_(RunView{c_.app, c_.status, c_.progress, c_.rows, c_.text}, State, options, services),
-      locations_(walkers_, State, options, services, c_.rows, c_.searchTimer) {}
+      locations_(walkers_, State, options, services, c_.rows, c_.searchTimer),
+      targets_(walkers_, State, options, services, c_.rows) {}
 
 void CleanRun::SpeedButton6Click() {
     platform::Point at = services_.cursor.Position();
@@ -124,9 +125,13 @@ void CleanRun::RunCategories() {
     between();
     if (Go(o.CheckBox44)) w.MediaPlayerDatabase();
     between();
-    // The application caches come here; then the user's own targets with item rows.
+    // From here on the user's own targets: listed, and recycled with option Recycle.
     State.ItemRowsPhase = true;
     State.UserTargetsPhase = true;
+    targets_.DeleteFolders();
+    targets_.DeleteFiles();
+    between();
+    targets_.SearchPaths();
     State.ItemRowsPhase = false;
 }
 

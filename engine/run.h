@@ -4,6 +4,7 @@
 
 #include "engine/primitives.h"
 #include "engine/run_state.h"
+#include "engine/user_targets.h"
 #include "engine/windows_locations.h"
 #include "forms/menu.h"
 #include "forms/timer.h"
@@ -48,6 +49,7 @@ public:
     static std::wstring ElapsedText(int seconds);
 
     Primitives& Walkers() { return walkers_; }
+    UserTargets& Targets() { return targets_; }
 
 private:
     bool Confirmed();
@@ -64,6 +66,7 @@ private:
     platform::Services& services_;
     Primitives walkers_;
     WindowsLocations locations_;
+    UserTargets targets_;
 };
 
 } // namespace engine

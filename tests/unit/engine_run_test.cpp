@@ -56,7 +56,8 @@ TEST_F(RunTest, ARunEmptiesTheTemporaryFolderAndReturnsToIdle) {
     CleanNow();
     EXPECT_EQ(Rows(), (std::vector<std::wstring>{
                           L"14:03:27 Begin Clean Temporary Folder (" + std::wstring(kTemp) + L")",
-                          L"14:03:27 Finished Clean Temporary Folder (" + std::wstring(kTemp) + L")"}));
+                          L"14:03:27 Finished Clean Temporary Folder (" + std::wstring(kTemp) + L")",
+                          L"14:03:27 No search path, click 'Option' to add"}));
     EXPECT_EQ(fakes.files.Under(kTemp), (std::vector<std::wstring>{std::wstring(kTemp) + L".keep"}));
     EXPECT_EQ(Form1().ListView1.Columns()[0].caption, L"Clean Results:");
     EXPECT_FALSE(Form1().ProgressBar1.Visible());

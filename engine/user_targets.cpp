@@ -1,0 +1,152 @@
+#include "engine/user_targets.h"
+
+#include "engine/paths.h"
+#include "settings/option_set.h"
+
+namespace engine {
+
+namespace {
+
+std::wstring AsciiLower(std::wstring s) {
+    for (wchar_t& c : s)
+        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+    return s;
+}
+
+bool InList(const std::wstring& list, const std::wstring& entry) {
+    return !list.empty() && list.find(L';' + entry + L';') != std::wstring::npos;
+}
+
+} // namespace
+
+ScanRules ScanRules::From(const TForm2& o) {
+    ScanRules r;
+    r.thumbs = o.CheckBox13.Checked();
+    r.tempFiles = o.CheckBox5.Checked();
+    r.zeroSize = o.CheckBox12.Checked();
+    r.oldFiles = o.CheckBox6.Checked();
+    r.logFiles = o.CheckBox20.Checked();
+    if (!o.Edit1.Text().empty()) r.fileNames = L';' + o.Edit1.Text() + L';';
+    if (!o.Edit4.Text().empty()) r.extensions = L';' + AsciiLower(o.Edit4.Text()) + L';';
+    return r;
+}
+
+FileMatch ScanRules::Match(const std::wstring& name, std::uint64_t size) const {
+    if (thumbs && name == L"Thumbs.db") return FileMatch::Match;
+    if (tempFiles && !name.empty() && name[0] == L'~') return FileMatch::Match;
+    if (zeroSize && size == 0) return FileMatch::ZeroSize;
+    if (InList(fileNames, name)) return FileMatch::Match;
+    const std::wstring dotted = LowerExtension(name);
+    if (dotted.size() < 2) return FileMatch::None;
+    const std::wstring ext = dotted.substr(1);
+    if (tempFiles && ext[0] == L'~') return FileMatch::Match;
+    if (oldFiles && (ext == L"tmp" || ext == L"old" || ext == L"bak" || ext == L"chk"))
+        return FileMatch::Match;
+    if (logFiles && ext == L"log") return FileMatch::Match;
+    return InList(extensions, ext) ? FileMatch::Match : FileMatch::None;
+}
+
+UserTargets::UserTargets(Primitives& walkers, RunState& state, TForm2& options,
+                         platform::Services& services, ResultRows& rows)
+    : walkers_(walkers), state_(state), options_(options), services_(services), rows_(rows) {}
+
+void UserTargets::DeleteFolders() {
+    forms::ListView& list = options_.DeleteFolderList();
+    if (state_.StopRequested || list.Count() == 0) return;
+    for (int i = 0; i < list.Count(); ++i) {
+        const forms::ListItem item = list.Item(i);
+        if (!item.checked || !services_.files.DirectoryExists(item.caption)) continue;
+        rows_.AddStampedRow(walkers_.Text(1), item.caption, picture::Status);
+        state_.CurrentPath = WithBackslash(item.caption);
+        if (walkers_.DeleteFolderTree(state_.CurrentPath, options_.CheckBox7.Checked()))
+            rows_.AddStampedRow(walkers_.Text(51), item.caption, picture::Status);
+        else
+            rows_.AddStampedRow(walkers_.Text(52), item.caption, picture::Warning);
+    }
+}
+
+void UserTargets::DeleteFiles() {
+    forms::ListView& list = options_.DeleteFileList();
+    if (state_.StopRequested || list.Count() == 0) return;
+    for (int i = 0; i < list.Count(); ++i) {
+        const forms::ListItem item = list.Item(i);
+        if (!item.checked || !services_.files.FileExists(item.caption)) continue;
+        if (walkers_.ShellDeletePath(item.caption))
+            rows_.AddStampedRow(walkers_.Text(51), item.caption, picture::Status);
+        else
+            rows_.AddStampedRow(walkers_.Text(53), item.caption, picture::DeletedFile);
+    }
+}
+
+void UserTargets::SearchPaths() {
+    if (state_.StopRequested) return;
+    forms::ListView& list = options_.SearchPathList();
+    if (list.Count() == 0) {
+        rows_.AddResultRow(services_.locale.TimeOfDayText() +
+                               L" No search path, click 'Option' to add",
+                           picture::Warning);
+        return;
+    }
+    for (int i = 0; i < list.Count(); ++i) {
+        const forms::ListItem item = list.Item(i);
+        if (!item.checked) continue;
+        rows_.AddStampedRow(walkers_.Text(54), item.caption, picture::Status);
+        ScanSearchPath(item.caption);
+    }
+}
+
+bool UserTargets::Excluded(const std::wstring& path) const {
+    const forms::ListView& list = options_.ExcludePathList();
+    for (int i = 0; i < list.Count(); ++i) {
+        const forms::ListItem& item = list.Item(i);
+        if (item.checked && IsSameOrBelow(path, item.caption)) return true;
+    }
+    return false;
+}
+
+void UserTargets::ListItem(const std::wstring& caption, int image) {
+    rows_.AddResultRow(caption, image);
+    ++options_.TotalDeletedCount;
+}
+
+bool UserTargets::ScanSearchPath(const std::wstring& path) {
+    if (!services_.files.DirectoryExists(path)) return true;
+    if (Excluded(path)) return false;
+    const std::wstring dir = WithBackslash(path);
+    walkers_.SetStatus(walkers_.Text(21) + L" " + dir);
+    std::unique_ptr<platform::DirectoryListing> listing = services_.files.List(dir + L"*.*");
+    // A folder that cannot be listed is not known to be empty.
+    if (!listing) return false;
+    const ScanRules rules = ScanRules::From(options_);
+    bool empty = true;
+    platform::FindData entry;
+    while (listing->Next(entry)) {
+        if (entry.name == L"." || entry.name == L"..") continue;
+        if (entry.name[0] == L'.') {
+            // Never touched, but a folder holding one is not empty.
+            empty = false;
+            continue;
+        }
+        walkers_.Pump();
+        if (state_.StopRequested) return false; // cut short: not known to be empty
+        empty = false;
+        const std::wstring full = dir + entry.name;
+        if (entry.IsDirectory()) {
+            // A link is neither junk nor a folder of ours to search.
+            if (entry.IsLink()) continue;
+            if (ScanSearchPath(full) && options_.CheckBox23.Checked() &&
+                walkers_.ShellDeletePath(full) && options_.CheckBox24.Checked())
+                ListItem(full + L" (" + walkers_.Text(19) + L")", picture::DeletedFolder);
+            continue;
+        }
+        walkers_.StepProgress();
+        const FileMatch match = rules.Match(entry.name, entry.size);
+        if (match == FileMatch::None || !walkers_.ShellDeletePath(full)) continue;
+        if (!options_.CheckBox24.Checked()) continue;
+        ListItem(match == FileMatch::ZeroSize ? full + L" (" + walkers_.Text(20) + L")" : full,
+                 picture::DeletedFile);
+    }
+    return empty;
+}
+
+} // namespace engine

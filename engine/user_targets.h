@@ -1,0 +1,52 @@
+#pragma once
+#include <string>
+
+#include "engine/primitives.h"
+
+namespace engine {
+
+// How a file met by the search-path scan matched its rules.
+enum class FileMatch { None, Match, ZeroSize };
+
+// The junk rules of the search-path scan, as the options stand when a folder is listed.
+struct ScanRules {
+    bool thumbs = false;   // "Thumbs.db"
+    bool tempFiles = false; // ~name and .~ext
+    bool zeroSize = false;
+    bool oldFiles = false;  // .tmp .old .bak .chk
+    bool logFiles = false;  // .log
+    std::wstring fileNames;  // ";a.txt;b.ini;" or empty
+    std::wstring extensions; // ";obj;gss;" in lower case, or empty
+
+    static ScanRules From(const TForm2& options);
+    // The first rule that holds decides; only the zero-size rule marks a file as such.
+    FileMatch Match(const std::wstring& name, std::uint64_t size) const;
+};
+
+// The user's own targets: the folders and files to delete and the search paths that
+// are scanned for junk, skipping what the user excluded. The only stretch of a run
+// whose deletions may go to the recycle bin and whose items are listed.
+class UserTargets {
+public:
+    UserTargets(Primitives& walkers, RunState& state, TForm2& options, platform::Services& services,
+                ResultRows& rows);
+
+    void DeleteFolders();
+    void DeleteFiles();
+    void SearchPaths();
+    // Scans one folder below a search path and says whether it was found empty: only
+    // a folder that listed completely and held nothing at all, dot entries included.
+    bool ScanSearchPath(const std::wstring& path);
+
+private:
+    bool Excluded(const std::wstring& path) const;
+    void ListItem(const std::wstring& caption, int image);
+
+    Primitives& walkers_;
+    RunState& state_;
+    TForm2& options_;
+    platform::Services& services_;
+    ResultRows& rows_;
+};
+
+} // namespace engine
