@@ -14,6 +14,7 @@ CleanRun::CleanRun(RunControls controls, TForm2& options, platform::Services& se
     : c_(controls), options_(options), services_(services),
       walkers_(RunView{c_.app, c_.status, c_.progress, c_.rows, c_.text}, State, options, services),
       locations_(walkers_, State, options, services, c_.rows, c_.searchTimer),
+      caches_(walkers_, State, options, services, c_.rows),
       targets_(walkers_, State, options, services, c_.rows) {}
 
 void CleanRun::SpeedButton6Click() {
@@ -125,6 +126,7 @@ void CleanRun::RunCategories() {
     between();
     if (Go(o.CheckBox44)) w.MediaPlayerDatabase();
     between();
+    RunApplicationCaches();
     // From here on the user's own targets: listed, and recycled with option Recycle.
     State.ItemRowsPhase = true;
     State.UserTargetsPhase = true;
@@ -133,6 +135,28 @@ void CleanRun::RunCategories() {
     between();
     targets_.SearchPaths();
     State.ItemRowsPhase = false;
+}
+
+void CleanRun::RunApplicationCaches() {
+    auto between = [this] { c_.app.ProcessMessages(); };
+    ApplicationCaches& a = caches_;
+    TForm2& o = options_;
+    between();
+    if (Go(o.CheckBox8)) a.Firefox();
+    between();
+    if (Go(o.CheckBox26)) a.Chrome();
+    if (Go(o.CheckBox21)) a.Acdsee();
+    if (Go(o.CheckBox16)) a.GoogleEarth();
+    between();
+    if (Go(o.CheckBox33)) a.Safari();
+    if (Go(o.CheckBox42)) a.Opera();
+    if (Go(o.CheckBox17)) a.AcrobatReader();
+    if (Go(o.CheckBox40)) a.FlashCache();
+    between();
+    if (Go(o.CheckBox41)) a.FlashCookies();
+    between();
+    if (Go(o.CheckBox37)) a.Java();
+    between();
 }
 
 void CleanRun::ReturnToIdle() {

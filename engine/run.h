@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/application_caches.h"
 #include "engine/primitives.h"
 #include "engine/run_state.h"
 #include "engine/user_targets.h"
@@ -55,6 +56,7 @@ private:
     bool Confirmed();
     void EnterRunningState();
     void RunCategories();
+    void RunApplicationCaches();
     void WorkOutBasePaths();
     void ReturnToIdle();
     void StopRequest();
@@ -66,6 +68,7 @@ private:
     platform::Services& services_;
     Primitives walkers_;
     WindowsLocations locations_;
+    ApplicationCaches caches_;
     UserTargets targets_;
 };
 

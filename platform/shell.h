@@ -6,9 +6,14 @@ namespace platform {
 
 // Shell special-folder numbers the program asks for.
 namespace csidl {
+constexpr int Personal = 5;
+constexpr int DesktopDirectory = 16;
 constexpr int AppData = 26;
 constexpr int LocalAppData = 28;
 constexpr int InternetCache = 32;
+constexpr int ProgramFiles = 38;
+constexpr int Profile = 40;
+constexpr int ProgramFilesX86 = 42;
 } // namespace csidl
 
 class Shell {
@@ -22,6 +27,10 @@ public:
     // recycle bin (FOF_ALLOWUNDO). Returns the operation's result: 0 is success. A path
     // the shell cannot take whole (too long for it) fails; it is never shortened.
     virtual int DeleteWithShell(const std::wstring& path, bool toRecycleBin) = 0;
+    // SHEmptyRecycleBinW for every drive, without confirmation; true on S_OK.
+    virtual bool EmptyRecycleBins() = 0;
+    // ShellExecuteW "open" of a document with its associated program; true on success.
+    virtual bool OpenDocument(const std::wstring& path) = 0;
 };
 
 } // namespace platform

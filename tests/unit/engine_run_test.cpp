@@ -118,6 +118,26 @@ TEST_F(RunTest, StopNoLetsTheRunGoOnAndTheClockResume) {
     EXPECT_TRUE(AnyRowContains(L"Finished"));
 }
 
+TEST_F(RunTest, ApplicationCachesRunBetweenTheWindowsLocationsAndTheUsersTargets) {
+    OnlyCategories({&TForm2::CheckBox44, &TForm2::CheckBox26});
+    const std::wstring chrome = std::wstring(kLocal) + L"\\Google\\Chrome\\User Data\\";
+    fakes.files.AddFile(chrome + L"Default\\Cache\\data_0");
+    fakes.files.AddFile(chrome + L"Default\\Preferences");
+    fakes.files.AddFile(std::wstring(kLocal) + L"\\Microsoft\\Media Player\\a.wmdb");
+    CleanNow();
+    EXPECT_FALSE(Exists(chrome + L"Default\\Cache\\data_0"));
+    EXPECT_TRUE(Exists(chrome + L"Default\\Preferences"));
+    const std::vector<std::wstring> rows = Rows();
+    auto at = [&](const std::wstring& text) {
+        for (size_t i = 0; i < rows.size(); ++i)
+            if (rows[i].find(text) != std::wstring::npos) return static_cast<int>(i);
+        return -1;
+    };
+    EXPECT_LT(at(L"Windows Media Player Database"), at(L"Google Chrome Cache"));
+    EXPECT_LT(at(L"Google Chrome Cache"), at(L"No search path"));
+    EXPECT_TRUE(fakes.shell.RecycleBin.empty()) << "caches go permanently";
+}
+
 TEST_F(RunTest, ClockTexts) {
     EXPECT_EQ(engine::CleanRun::ElapsedText(59), L"59s");
     EXPECT_EQ(engine::CleanRun::ElapsedText(60), L"1m 0s");

@@ -1,0 +1,279 @@
+#include "engine/application_caches.h"
+
+#include <cwctype>
+
+#include "settings/option_set.h"
+
+namespace engine {
+
+namespace {
+using platform::RegistryRoot;
+constexpr int kStepBy = 10;
+const wchar_t* const kAcdseeKey = L"Software\\ACD Systems\\ACDSee\\";
+const wchar_t* const kGoogleEarthKey = L"Software\\Google\\Google Earth Plus";
+
+// `base` + `rest`, or nothing without a base: a missing base folder must not turn
+// the rest into a path relative to the current directory.
+std::wstring Below(const std::wstring& base, const wchar_t* rest) {
+    return base.empty() ? std::wstring() : base + rest;
+}
+
+std::wstring WithoutBackslash(std::wstring path) {
+    while (!path.empty() && path.back() == L'\\')
+        path.pop_back();
+    return path;
+}
+
+// Windows compares folder names without regard to letter case.
+std::wstring Folded(std::wstring text) {
+    for (wchar_t& c : text) {
+        if (c >= L'A' && c <= L'Z')
+            c = static_cast<wchar_t>(c - L'A' + L'a');
+        else if (static_cast<unsigned long>(c) > 0x7F)
+            c = static_cast<wchar_t>(std::towlower(static_cast<std::wint_t>(c)));
+    }
+    return text;
+}
+
+bool IsDriveLetter(wchar_t c) {
+    return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
+}
+
+// A name Windows takes as written. It drops trailing dots and blanks (so "..", "."
+// and "Windows." lead elsewhere), reads "/" as a separator and ":" as a stream, and
+// "~1" usually marks a short alias of a longer name.
+bool IsPlainName(const std::wstring& name) {
+    if (name.empty() || name.back() == L'.' || name.back() == L' ') return false;
+    for (size_t i = 0; i < name.size(); ++i) {
+        const wchar_t c = name[i];
+        if (static_cast<unsigned long>(c) < 0x20) return false;
+        if (std::wstring(L"<>:\"/|?*").find(c) != std::wstring::npos) return false;
+        if (c == L'~' && i + 1 < name.size() && name[i + 1] >= L'0' && name[i + 1] <= L'9')
+            return false;
+    }
+    return true;
+}
+
+// Only "X:\" followed by plain names can be compared with other folders by text.
+bool IsPlainLocalFolder(const std::wstring& path) {
+    if (path.size() < 3 || !IsDriveLetter(path[0]) || path[1] != L':' || path[2] != L'\\')
+        return false;
+    std::wstring rest = path.substr(3);
+    if (!rest.empty() && rest.back() == L'\\') rest.pop_back();
+    if (rest.empty()) return true;
+    size_t start = 0;
+    while (true) {
+        const size_t end = rest.find(L'\\', start);
+        if (!IsPlainName(rest.substr(start, end - start))) return false;
+        if (end == std::wstring::npos) return true;
+        start = end + 1;
+    }
+}
+
+// `folder` is `other` itself or one of its parents; letter case and a trailing
+// backslash do not count.
+bool SameOrParentOf(const std::wstring& folder, const std::wstring& other) {
+    const std::wstring f = Folded(WithoutBackslash(folder)) + L'\\';
+    const std::wstring o = Folded(WithoutBackslash(other)) + L'\\';
+    return o.compare(0, f.size(), f) == 0;
+}
+
+} // namespace
+
+ApplicationCaches::ApplicationCaches(Primitives& walkers, RunState& state, TForm2& options,
+                                     platform::Services& services, ResultRows& rows)
+    : walkers_(walkers), state_(state), options_(options), services_(services), rows_(rows) {}
+
+void ApplicationCaches::Row(const std::wstring& subject) {
+    rows_.AddStampedRow(walkers_.Text(1), subject, picture::Status);
+}
+
+bool ApplicationCaches::FolderThere(const std::wstring& path) {
+    return !path.empty() && services_.files.DirectoryExists(path);
+}
+
+bool ApplicationCaches::EmptyFolders(const std::vector<std::wstring>& folders,
+                                     const std::wstring& subject) {
+    bool shown = false;
+    for (const std::wstring& folder : folders) {
+        state_.CurrentPath = folder;
+        if (!FolderThere(folder)) continue;
+        if (!shown) Row(subject);
+        shown = true;
+        // Every folder here ends in a backslash, as CurrentPath does: the walk keeps it.
+        walkers_.DeleteFolderTree(folder, false);
+    }
+    return shown;
+}
+
+void ApplicationCaches::DeleteOneFile(const std::wstring& file, const std::wstring& subject) {
+    Row(subject);
+    // Counted only; the next deletion of the run shows the total on the status bar.
+    if (services_.files.RemoveFile(file)) ++state_.DeletedCount;
+}
+
+void ApplicationCaches::Firefox() {
+    walkers_.AdvanceProgress(kStepBy);
+    const std::wstring local = Below(state_.LocalAppData, L"Mozilla\\Firefox\\Profiles");
+    state_.CurrentPath = local;
+    if (!FolderThere(local)) return;
+    Row(options_.CheckBox8.Caption());
+    // The url-classifier databases are the browser's list of unsafe sites: they go only
+    // when the user asked for that too.
+    const bool urls = options_.CheckBox34.Checked();
+    walkers_.DeleteMatching(local, L"Cache", true, false, urls ? L"urlclassifier3.sqlite" : L"",
+                            true, L"");
+    const std::wstring roaming = Below(state_.AppData, L"Mozilla\\Firefox\\Profiles");
+    state_.CurrentPath = roaming;
+    if (!FolderThere(roaming)) return;
+    walkers_.DeleteMatching(roaming, L"Cache", true, false, urls ? L"urlclassifier2.sqlite" : L"",
+                            true, L"");
+}
+
+void ApplicationCaches::Chrome() {
+    walkers_.AdvanceProgress(kStepBy);
+    const std::wstring data = Below(state_.LocalAppData, L"Google\\Chrome\\User Data");
+    state_.CurrentPath = data;
+    if (!FolderThere(data)) return;
+    Row(options_.CheckBox26.Caption());
+    // Cache blocks are named data_0.. and f_000001..; they lie at any depth.
+    walkers_.DeleteMatching(data, L"", false, false, L"data_", false, L"");
+    walkers_.DeleteMatching(data, L"", false, false, L"f_", false, L"");
+}
+
+void ApplicationCaches::Acdsee() {
+    walkers_.AdvanceProgress(kStepBy);
+    // Another program's registry: a broken entry there must not end the run.
+    try {
+        AcdseeDatabases();
+    } catch (const std::exception&) {
+    }
+}
+
+void ApplicationCaches::AcdseeDatabases() {
+    std::vector<std::wstring> names;
+    {
+        std::unique_ptr<platform::RegistryKey> key =
+            services_.registry.OpenExistingKey(RegistryRoot::CurrentUser, kAcdseeKey);
+        if (!key) return;
+        names = key->SubkeyNames();
+    }
+    for (const std::wstring& name : names)
+        AcdseeDatabase(name);
+}
+
+void ApplicationCaches::AcdseeDatabase(const std::wstring& keyName) {
+    std::wstring folder;
+    {
+        std::unique_ptr<platform::RegistryKey> key = services_.registry.OpenExistingKey(
+            RegistryRoot::CurrentUser, std::wstring(kAcdseeKey) + keyName);
+        if (!key || !key->ValueExists(L"DBPath")) return;
+        folder = key->ReadString(L"DBPath");
+    }
+    if (!AcceptableDatabaseFolder(folder)) return;
+    // Taken as written: without a trailing backslash the walk does not recognise its
+    // top folder, which then goes once it is empty.
+    state_.CurrentPath = folder;
+    if (!FolderThere(folder)) return;
+    Row(options_.CheckBox21.Caption());
+    if (walkers_.DeleteFolderTree(folder, false) && options_.CheckBox24.Checked())
+        rows_.AddResultRow(folder, picture::DeletedFolder);
+}
+
+std::vector<std::wstring> ApplicationCaches::ProtectedFolders() {
+    std::vector<std::wstring> folders = {
+        state_.WinDir,
+        Below(state_.DriveRoot, L"Program Files"),
+        Below(state_.DriveRoot, L"Program Files (x86)"),
+        Below(state_.DriveRoot, L"ProgramData"),
+        state_.AppData,
+        state_.LocalAppData,
+    };
+    for (int csidl :
+         {platform::csidl::ProgramFiles, platform::csidl::ProgramFilesX86, platform::csidl::Profile,
+          platform::csidl::DesktopDirectory, platform::csidl::Personal})
+        folders.push_back(walkers_.SpecialFolderPath(csidl));
+    return folders;
+}
+
+// The folder comes from another program's settings and is emptied whole, so it must
+// be an ordinary folder of its own: never a drive, a system folder, the user's own
+// folders or a parent of any of them.
+bool ApplicationCaches::AcceptableDatabaseFolder(const std::wstring& path) {
+    if (!IsPlainLocalFolder(path) || WithoutBackslash(path).size() <= 2) return false;
+    if (!state_.WinDir.empty() && SameOrParentOf(state_.WinDir, path)) return false;
+    for (const std::wstring& folder : ProtectedFolders())
+        if (!folder.empty() && SameOrParentOf(path, folder)) return false;
+    return true;
+}
+
+void ApplicationCaches::GoogleEarth() {
+    walkers_.AdvanceProgress(kStepBy);
+    try {
+        GoogleEarthCache();
+    } catch (const std::exception&) {
+    }
+}
+
+void ApplicationCaches::GoogleEarthCache() {
+    std::wstring cache;
+    {
+        std::unique_ptr<platform::RegistryKey> key =
+            services_.registry.OpenExistingKey(RegistryRoot::CurrentUser, kGoogleEarthKey);
+        if (!key || !key->ValueExists(L"CachePath")) return;
+        Row(options_.CheckBox16.Caption());
+        cache = key->ReadString(L"CachePath");
+    }
+    if (cache.empty()) return;
+    const std::wstring file = WithBackslash(cache) + L"dbCache.dat";
+    if (!services_.files.FileExists(file)) return;
+    if (services_.files.RemoveFile(file)) ++state_.DeletedCount;
+}
+
+void ApplicationCaches::Safari() {
+    const std::wstring file = Below(state_.LocalAppData, L"Apple Computer\\Safari\\Cache.db");
+    if (file.empty() || !services_.files.FileExists(file)) return;
+    DeleteOneFile(file, options_.CheckBox33.Caption());
+}
+
+void ApplicationCaches::Opera() {
+    const std::wstring cache = Below(state_.LocalAppData, L"Opera\\Opera\\cache\\");
+    state_.CurrentPath = cache;
+    if (FolderThere(cache)) walkers_.DeleteFolderTree(cache, false);
+}
+
+void ApplicationCaches::AcrobatReader() {
+    walkers_.AdvanceProgress(kStepBy);
+    EmptyFolders({Below(state_.LocalAppData, L"Adobe\\Acrobat\\7.0\\Cache\\Search70\\"),
+                  Below(state_.LocalAppData, L"Adobe\\Acrobat\\8.0\\Cache\\Search80\\")},
+                 options_.CheckBox17.Caption());
+}
+
+void ApplicationCaches::FlashCache() {
+    walkers_.AdvanceProgress(kStepBy);
+    EmptyFolders({Below(state_.AppData, L"Adobe\\Flash Player\\AssetCache\\")},
+                 options_.CheckBox40.Caption());
+}
+
+void ApplicationCaches::FlashCookies() {
+    walkers_.AdvanceProgress(kStepBy);
+    EmptyFolders({Below(state_.AppData, L"Macromedia\\Flash Player\\#SharedObjects\\"),
+                  Below(state_.AppData, L"Macromedia\\Flash Player\\macromedia.com\\support\\"
+                                        L"flashplayer\\sys\\")},
+                 options_.CheckBox41.Caption());
+}
+
+void ApplicationCaches::Java() {
+    walkers_.AdvanceProgress(kStepBy);
+    const std::wstring& subject = options_.CheckBox37.Caption();
+    if (EmptyFolders({Below(state_.LocalAppData, L"Sun\\Java\\Deployment\\cache\\")}, subject))
+        return;
+    // Where Java keeps its cache for a low-integrity browser plug-in.
+    const std::wstring user = services_.processes.UserName();
+    if (!IsPlainName(user) || state_.DriveRoot.empty()) return;
+    EmptyFolders({state_.DriveRoot + L"Users\\" + user +
+                  L"\\AppData\\LocalLow\\Sun\\Java\\Deployment\\cache\\"},
+                 subject);
+}
+
+} // namespace engine
