@@ -58,6 +58,7 @@ TForm1::TForm1(forms::Application& app, platform::Services& services,
 void TForm1::Attach(TForm2& form2, TAboutBox& aboutBox) {
     form2_ = &form2;
     aboutBox_ = &aboutBox;
+    form2.LogPath = DataFolder + L"logs.log";
     Run = std::make_unique<engine::CleanRun>(
         engine::RunControls{App(), Timer6, Timer2, Timer9, SpeedButton6, Image1, Image2, OnlyIcons1,
                             PopupMenu1, StatusBar1, ProgressBar1, Rows, UiText.Lines()},

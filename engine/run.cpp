@@ -1,5 +1,6 @@
 #include "engine/run.h"
 
+#include "forms/form.h"
 #include "settings/option_set.h"
 
 namespace engine {
@@ -62,7 +63,12 @@ void CleanRun::Timer6Timer() {
     if (!Confirmed()) return;
     EnterRunningState();
     RunCategories();
-    ReturnToIdle();
+    WrapUp wrapUp(RunView{c_.app, c_.status, c_.progress, c_.rows, c_.text}, State, options_,
+                  services_);
+    if (wrapUp.Run() && c_.app.MainForm())
+        c_.app.MainForm()->Close();
+    else
+        ReturnToIdle();
 }
 
 void CleanRun::EnterRunningState() {

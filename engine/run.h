@@ -6,6 +6,7 @@
 #include "engine/primitives.h"
 #include "engine/run_state.h"
 #include "engine/user_targets.h"
+#include "engine/wrap_up.h"
 #include "engine/windows_locations.h"
 #include "forms/menu.h"
 #include "forms/timer.h"

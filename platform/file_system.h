@@ -65,6 +65,12 @@ public:
     virtual std::wstring TempFolder() = 0;
     // GetWindowsDirectoryW, as Windows gives it (no trailing backslash unless a root).
     virtual std::wstring WindowsFolder() = 0;
+
+    // A whole file's bytes; false when it cannot be opened or read (bytes then empty).
+    virtual bool ReadBytes(const std::wstring& path, std::string& bytes) = 0;
+    // Writes a file's new content safely: into a temporary file beside it, then moved
+    // over the old one, so a failed write leaves the old file whole. False on failure.
+    virtual bool ReplaceWithBytes(const std::wstring& path, const std::string& bytes) = 0;
 };
 
 } // namespace platform

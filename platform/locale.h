@@ -25,6 +25,10 @@ public:
     virtual std::optional<Date> ParseShortDate(const std::wstring& text) = 0;
     // Locale-aware comparison as lstrcmpW does it: <0, 0 or >0.
     virtual int Compare(const std::wstring& a, const std::wstring& b) = 0;
+    // Text in the system's ANSI code page and back. ToAnsi returns false when some
+    // character has no place in the code page (the text would be changed).
+    virtual bool ToAnsi(const std::wstring& text, std::string& bytes) = 0;
+    virtual std::wstring FromAnsi(const std::string& bytes) = 0;
 };
 
 } // namespace platform

@@ -21,6 +21,7 @@ struct Services {
     ServiceControl& serviceControl;
     Processes& processes;
     Cursor& cursor;
+    Sound& sound;
 };
 
 } // namespace platform

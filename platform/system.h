@@ -36,6 +36,10 @@ public:
     // True when this 32-bit program runs on 64-bit Windows, where "System32" in a path
     // reaches the 32-bit system folder and "Sysnative" reaches the real one.
     virtual bool UnderWow64() = 0;
+    // The account the program runs under (GetUserNameW); empty when unknown.
+    virtual std::wstring UserName() = 0;
+    // The full path of the running program file.
+    virtual std::wstring ProgramPath() = 0;
 };
 
 struct Point {
@@ -48,6 +52,15 @@ public:
     virtual ~Cursor() = default;
     virtual Point Position() = 0;
     virtual void MoveTo(const Point& p) = 0;
+    // The hourglass while a long call blocks the window, and back to the arrow.
+    virtual void ShowBusy(bool busy) = 0;
+};
+
+class Sound {
+public:
+    virtual ~Sound() = default;
+    // PlaySoundW of a file path or a sound name, synchronously: returns when it ends.
+    virtual void Play(const std::wstring& nameOrPath) = 0;
 };
 
 } // namespace platform

@@ -33,6 +33,8 @@ TForm2::TForm2(forms::Application& app, platform::Services& services)
     CheckBox25.OnClick = [this] { CheckBox25Click(); };
     CheckBox31.OnClick = [this] { CheckBox31Click(); };
     CheckBox36.OnClick = [this] { CheckBox36Click(); };
+    Button8.OnClick = [this] { Button8Click(); };
+    Button10.OnClick = [this] { Button10Click(); };
 }
 
 void TForm2::LayOut() {

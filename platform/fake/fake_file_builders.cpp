@@ -82,6 +82,24 @@ void FakeFileSystem::DenyListing(const std::wstring& path) {
     folder->listingDenied = true;
 }
 
+void FakeFileSystem::SetContent(const std::wstring& path, const std::string& bytes) {
+    Node& file = Build(path, NodeKind::File);
+    file.content = bytes;
+    file.size = bytes.size();
+}
+
+std::string FakeFileSystem::Content(const std::wstring& path) const {
+    const Node* node = Lookup(path);
+    if (!node || node->kind != NodeKind::File) Misuse("no file to read", path);
+    return node->content;
+}
+
+void FakeFileSystem::DenyReading(const std::wstring& path) {
+    Node* node = Lookup(path);
+    if (!node) Misuse("nothing to deny reading", path);
+    node->readDenied = true;
+}
+
 bool FakeFileSystem::Exists(const std::wstring& path) const { return Lookup(path) != nullptr; }
 
 std::vector<std::wstring> FakeFileSystem::Under(const std::wstring& root) const {

@@ -181,3 +181,31 @@ bool FakeFileSystem::GetAttributes(const std::wstring& path, std::uint32_t& attr
 }
 
 } // namespace platform::fake
+
+namespace platform::fake {
+
+bool FakeFileSystem::ReadBytes(const std::wstring& path, std::string& bytes) {
+    bytes.clear();
+    const Node* node = Lookup(path);
+    if (!node || node->kind != NodeKind::File || node->locked || node->readDenied) return false;
+    bytes = node->content;
+    return true;
+}
+
+// As a temporary file moved over the old one: all or nothing.
+bool FakeFileSystem::ReplaceWithBytes(const std::wstring& path, const std::string& bytes) {
+    if (FailWrites) return false;
+    std::optional<std::vector<std::wstring>> parts = Parts(path);
+    Node* folder = parts ? FolderHolding(*parts) : nullptr;
+    if (!folder) return false;
+    Node* file = folder->Child(parts->back());
+    if (file && (file->kind != NodeKind::File || file->locked ||
+                 (file->attributes & attr::ReadOnly)))
+        return false;
+    if (!file) file = &AddChild(*folder, parts->back(), NodeKind::File);
+    file->content = bytes;
+    file->size = bytes.size();
+    return true;
+}
+
+} // namespace platform::fake

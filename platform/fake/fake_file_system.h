@@ -47,6 +47,15 @@ public:
     bool GetAttributes(const std::wstring& path, std::uint32_t& attributes) override;
     std::wstring TempFolder() override { return Temp; }
     std::wstring WindowsFolder() override { return Windows; }
+    // File content lives with the file. Reading fails for a locked file or one marked
+    // with DenyReading; replacing fails for a read-only or locked file, or while
+    // FailWrites is set, and then leaves the old content whole.
+    bool ReadBytes(const std::wstring& path, std::string& bytes) override;
+    bool ReplaceWithBytes(const std::wstring& path, const std::string& bytes) override;
+    void SetContent(const std::wstring& path, const std::string& bytes); // makes the file
+    std::string Content(const std::wstring& path) const;
+    void DenyReading(const std::wstring& path);
+    bool FailWrites = false;
 
     // Building trees; parents are made as needed. Paths may end in a backslash.
     // Building over an entry of another kind throws std::logic_error.
@@ -118,8 +127,14 @@ public:
     explicit FakeShell(FakeFileSystem& files) : files_(files) {}
     std::optional<std::wstring> SpecialFolder(int csidl) override;
     int DeleteWithShell(const std::wstring& path, bool toRecycleBin) override;
+    // Empties the recycle bin list; fails while EmptyFails is set.
+    bool EmptyRecycleBins() override;
+    bool OpenDocument(const std::wstring& path) override;
 
     std::map<int, std::wstring> Folders;
+    bool EmptyFails = false;
+    int EmptyCount = 0;
+    std::vector<std::wstring> Opened;
     // Paths of the items in the recycle bin, as they were given, in order.
     std::vector<std::wstring> RecycleBin;
     // Every call: path and whether it was for the recycle bin.

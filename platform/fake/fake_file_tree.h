@@ -42,6 +42,8 @@ struct FakeFileSystem::Node {
     std::wstring target; // links only, as given
     bool locked = false;
     bool listingDenied = false;
+    bool readDenied = false;
+    std::string content; // files only
     std::map<NameKey, std::unique_ptr<Node>> children;
 
     bool IsFolder() const { return kind == NodeKind::Folder; }

@@ -1,5 +1,6 @@
 #include "platform/fake/fake_services.h"
 
+#include <cstdint>
 #include <cwctype>
 
 namespace platform::fake {
@@ -11,6 +12,23 @@ bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 int DaysIn(int y, int m) {
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return m == 2 && IsLeap(y) ? 29 : days[m - 1];
+}
+
+// Windows-1252 from 0x80 to 0x9F. The five bytes the code page leaves unassigned
+// stand for the control characters of the same number, as Windows converts them, so
+// every byte comes back unchanged.
+constexpr std::uint32_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// The byte for a character, or -1 when Windows-1252 has none.
+int Cp1252Byte(std::uint32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
+    for (int i = 0; i < 32; ++i)
+        if (kCp1252High[i] == c) return 0x80 + i;
+    return -1;
 }
 
 } // namespace
@@ -66,6 +84,27 @@ int FakeLocale::Compare(const std::wstring& a, const std::wstring& b) {
         if (a[i] != b[i]) return std::iswlower(static_cast<wint_t>(a[i])) ? -1 : 1;
     }
     return 0;
+}
+
+bool FakeLocale::ToAnsi(const std::wstring& text, std::string& bytes) {
+    bytes.clear();
+    bool whole = true;
+    for (wchar_t c : text) {
+        const int b = Cp1252Byte(static_cast<std::uint32_t>(c));
+        whole = whole && b >= 0;
+        bytes += static_cast<char>(b >= 0 ? b : '?');
+    }
+    return whole;
+}
+
+std::wstring FakeLocale::FromAnsi(const std::string& bytes) {
+    std::wstring text;
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        const std::uint32_t unit = b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : b;
+        text += static_cast<wchar_t>(unit);
+    }
+    return text;
 }
 
 bool FakeDesktop::IsOnAnyMonitor(const ScreenRect& r) {

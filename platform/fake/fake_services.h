@@ -43,8 +43,12 @@ public:
     explicit FakeProcesses(FakeServiceControl& services) : services_(services) {}
     unsigned Run(const std::string& commandLine, int showState) override;
     bool UnderWow64() override { return Wow64; }
+    std::wstring UserName() override { return User; }
+    std::wstring ProgramPath() override { return Program; }
     std::vector<std::pair<std::string, int>> Commands;
     bool Wow64 = false;
+    std::wstring User = L"ann";
+    std::wstring Program = L"C:\\Program Files\\Tidyhawk\\WindowsTidyhawk.exe";
 
 private:
     FakeServiceControl& services_;
@@ -54,7 +58,16 @@ class FakeCursor : public Cursor {
 public:
     Point Position() override { return At; }
     void MoveTo(const Point& p) override { At = p; }
+    void ShowBusy(bool busy) override { Busy.push_back(busy); }
     Point At{400, 300};
+    std::vector<bool> Busy;
+};
+
+// Records what was played.
+class FakeSound : public Sound {
+public:
+    void Play(const std::wstring& nameOrPath) override { Played.push_back(nameOrPath); }
+    std::vector<std::wstring> Played;
 };
 
 struct ShownBox {
@@ -83,6 +96,9 @@ public:
     std::optional<Date> ParseShortDate(const std::wstring& text) override;
     // As lstrcmpW: letters compare without case first, lower case first on a tie.
     int Compare(const std::wstring& a, const std::wstring& b) override;
+    // The ANSI code page here is Windows-1252.
+    bool ToAnsi(const std::wstring& text, std::string& bytes) override;
+    std::wstring FromAnsi(const std::string& bytes) override;
 
     std::wstring TimeOfDay = L"10:20:30";
     Date Now{2026, 12, 9};
@@ -104,9 +120,10 @@ struct FakeServices {
     FakeServiceControl serviceControl;
     FakeProcesses processes{serviceControl};
     FakeCursor cursor;
+    FakeSound sound;
     Services View() {
         return Services{registry, files,          shell,     messages, locale,
-                        desktop,  serviceControl, processes, cursor};
+                        desktop,  serviceControl, processes, cursor,   sound};
     }
 };
 

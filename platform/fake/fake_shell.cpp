@@ -72,4 +72,16 @@ int FakeShell::DeletePermanently(const std::wstring& path, Node& item) {
     return 0;
 }
 
+bool FakeShell::EmptyRecycleBins() {
+    ++EmptyCount;
+    if (EmptyFails) return false;
+    RecycleBin.clear();
+    return true;
+}
+
+bool FakeShell::OpenDocument(const std::wstring& path) {
+    Opened.push_back(path);
+    return files_.FileExists(path);
+}
+
 } // namespace platform::fake

@@ -1,0 +1,41 @@
+#pragma once
+#include <string>
+
+#include "engine/primitives.h"
+#include "engine/run_state.h"
+#include "platform/platform.h"
+
+class TForm2;
+
+namespace engine {
+
+// The end of every clean run, finished or stopped: the summary row and status, the
+// results box or the recycle-bin question, emptying the bins, the clean log, the end
+// sound and the saved total. The log lives at the options' LogPath.
+class WrapUp {
+public:
+    WrapUp(RunView view, RunState& state, TForm2& options, platform::Services& services);
+
+    // True when the main window should close now (a finished run with option
+    // Autoclose on); otherwise the caller returns the window to idle.
+    bool Run();
+
+private:
+    void AddSummaryRow();
+    void ShowStatus();
+    // The results box or the question; true when the user asked to empty the bins.
+    bool AskOrInform();
+    void EmptyRecycleBins();
+    void WriteLog();
+    void PlayEndSound();
+    void SaveTotalDeleted();
+    const std::wstring& Text(int n) const;
+    bool Stopped() const { return state_.StopRequested; }
+
+    RunView view_;
+    RunState& state_;
+    TForm2& options_;
+    platform::Services& services_;
+};
+
+} // namespace engine
