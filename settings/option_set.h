@@ -130,6 +130,12 @@ public:
     forms::ListView& DeleteFolderList() { return ListView1; }
     forms::ListView& DeleteFileList() { return ListView4; }
 
+    // The clean log's full path, known once the main window has found its data folder.
+    std::wstring LogPath;
+    // "Clear log" and "View log".
+    void Button8Click();
+    void Button10Click();
+
     // The click rules of the options that depend on each other.
     void CheckBox3Click();
     void CheckBox25Click();
