@@ -1,8 +1,10 @@
 #include "app/main_window.h"
 
+#include "app/about_box.h"
 #include "resources/resource_ids.h"
 #include "settings/option_set.h"
 #include "settings/settings_store.h"
+#include "settings/settings_summary.h"
 
 namespace {
 
@@ -59,6 +61,14 @@ void TForm1::Attach(TForm2& form2, TAboutBox& aboutBox) {
     form2_ = &form2;
     aboutBox_ = &aboutBox;
     form2.LogPath = DataFolder + L"logs.log";
+    form2.OnHelpButton = [this] { SpeedButton4.Click(); };
+    form2.OnHelp = form2.OnHelpButton;
+    // After OK the summary shows the new settings, unless a run's results are shown.
+    form2.OnAccepted = [this] {
+        if (ProgressBar1.Visible()) return;
+        settings::BuildSettingsSummary(Rows, *form2_, StatusBar1, UiText.Lines());
+        PopupMenu1.AutoPopup = true;
+    };
     Run = std::make_unique<engine::CleanRun>(
         engine::RunControls{App(), Timer6, Timer2, Timer9, SpeedButton6, Image1, Image2, OnlyIcons1,
                             PopupMenu1, StatusBar1, ProgressBar1, Rows, UiText.Lines()},
@@ -114,6 +124,15 @@ void TForm1::LayOut() {
     Timer8.OnTimer = [this] { Timer8Timer(); };
     OnResize = [this] { FormResize(); };
     SpeedButton3.OnClick = [this] { SpeedButton3Click(); };
+    SpeedButton1.OnClick = [this] { SpeedButton1Click(); };
+    SpeedButton2.OnClick = [this] { SpeedButton2Click(); };
+    SpeedButton4.OnClick = [this] { SpeedButton4Click(); };
+    SpeedButton5.OnClick = [this] { SpeedButton5Click(); };
+    SpeedButton7.OnClick = [this] { SpeedButton7Click(); };
+    Modify1.OnClick = [this] { Modify1Click(); };
+    ListView1.OnDblClick = [this] { ListView1DblClick(); };
+    PopupMenu1.OnPopup = [this] { PopupMenu1Popup(); };
+    OnHelp = [this] { SpeedButton4.Click(); };
     OnlyIcons1.OnClick = [this] { OnlyIcons1Click(); };
     ShowText1.OnClick = [this] { ShowText1Click(); };
 }
@@ -206,6 +225,7 @@ void TForm1::Timer1Timer() {
 void TForm1::Timer5Timer() {
     Timer5.SetEnabled(false);
     form2_->Store.LoadSettings();
+    settings::BuildSettingsSummary(Rows, *form2_, StatusBar1, UiText.Lines());
     App().ProcessMessages();
     if (AutoBeginPending && form2_->CheckBox18.Checked()) {
         AutoBeginPending = false;
@@ -246,6 +266,38 @@ void TForm1::Timer8Timer() {
 void TForm1::SpeedButton3Click() {
     if (!ProgressBar1.Visible()) Close();
 }
+
+void TForm1::SpeedButton1Click() {
+    form2_->PageControl1.SetActivePageIndex(0);
+    form2_->ShowModal();
+}
+
+void TForm1::SpeedButton2Click() { aboutBox_->ShowModal(); }
+
+void TForm1::OpenWebPage(const std::wstring& page) {
+    // The command line is 8-bit; the address is plain ASCII.
+    std::string command = "Explorer.exe ";
+    for (wchar_t c : std::wstring(kWebSite) + page) command += static_cast<char>(c);
+    services_.processes.Run(command, platform::show::Maximized);
+}
+
+void TForm1::SpeedButton4Click() { OpenWebPage(L"/purgo/help.html"); }
+void TForm1::SpeedButton7Click() { OpenWebPage(L"/tabulon/index.html"); }
+void TForm1::SpeedButton5Click() { OpenWebPage(L"/quillo/index.html"); }
+
+void TForm1::Modify1Click() {
+    const int page = settings::ChooseSettingsPage(ListView1, settings::FirstSelectedRow(ListView1),
+                                                  form2_->PageControl1.ActivePageIndex());
+    if (page < 0) return;
+    form2_->PageControl1.SetActivePageIndex(page);
+    form2_->ShowModal();
+}
+
+void TForm1::ListView1DblClick() {
+    if (Rows.SummaryShown) Modify1.Click();
+}
+
+void TForm1::PopupMenu1Popup() { settings::PopupMenuOpened(ListView1, Modify1); }
 
 void TForm1::LayOutButtons(int width, int height, int pitch) {
     for (forms::Control* child : Panel2.Children()) {

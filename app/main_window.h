@@ -75,6 +75,17 @@ public:
     void Timer8Timer();
     void SpeedButton3Click();
     void SpeedButton6Click() { Run->SpeedButton6Click(); }
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton4Click();
+    void SpeedButton5Click();
+    void SpeedButton7Click();
+    void Modify1Click();
+    void ListView1DblClick();
+    void PopupMenu1Popup();
+    // The maker's web site; its pages are opened in the browser.
+    static constexpr const wchar_t* kWebSite = L"https://www.ambervale.example";
+    void OpenWebPage(const std::wstring& page);
     void Timer6Timer() { Run->Timer6Timer(); }
     void Timer2Timer() { Run->Timer2Timer(); }
     void Timer9Timer() { Run->Timer9Timer(); }

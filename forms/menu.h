@@ -13,9 +13,11 @@ public:
     std::wstring Caption;
     bool Checked = false;
     bool RadioItem = false;
+    // A disabled item ignores clicks, including those performed from code.
+    bool Enabled = true;
     std::function<void()> OnClick;
     void Click() {
-        if (OnClick) OnClick();
+        if (Enabled && OnClick) OnClick();
     }
 
 private:

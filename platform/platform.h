@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/desktop.h"
+#include "platform/dialogs.h"
 #include "platform/file_system.h"
 #include "platform/locale.h"
 #include "platform/message_boxes.h"
@@ -22,6 +23,7 @@ struct Services {
     Processes& processes;
     Cursor& cursor;
     Sound& sound;
+    Dialogs& dialogs;
 };
 
 } // namespace platform

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "forms/application.h"
@@ -142,6 +143,42 @@ public:
     void CheckBox31Click();
     void CheckBox36Click();
 
+    // Set by the main window. OnAccepted follows a committed OK (the main window knows
+    // whether a clean run is showing its results); OnHelpButton is its Help button.
+    // F1 inside the dialog (the form's OnHelp) asks for the same help.
+    std::function<void()> OnAccepted;
+    std::function<void()> OnHelpButton;
+
+    void FormShow();
+    void FormCloseQuery(bool& canClose);
+    // OK, Cancel, Default and Help. OK also works while the dialog is hidden.
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void Button9Click();
+    // "Add" for the folder lists 1, 2 and 3, and for the file list.
+    void Button1Click();
+    void Button6Click();
+    void Button12Click();
+    void Button14Click();
+    // "Delete" for lists 1 to 4.
+    void Button2Click();
+    void Button7Click();
+    void Button13Click();
+    void Button15Click();
+    // Selection changes enable a list's "Delete"; a click with nothing selected
+    // disables it.
+    void ListView1SelectItem();
+    void ListView2SelectItem();
+    void ListView3SelectItem();
+    void ListView4SelectItem();
+    void ListView1Click();
+    void ListView2Click();
+    void ListView3Click();
+    void ListView4Click();
+    // The small icon of a row of any of the four lists, looked up once.
+    void ListView2GetImageIndex(forms::ListView& list, int item);
+
 private:
     void LayOut();
     void LayOutGeneral();
@@ -150,6 +187,10 @@ private:
     void LayOutSpecific();
     void LayOutClean();
     void SetUpPathList(forms::ListView& list, const forms::Rect& bounds);
+    void WireDialogEvents();
+    void Revert();
+    void AddFolder(forms::ListView& list, const std::wstring& title);
+    void DeleteSelected(forms::ListView& list, forms::Button& deleteButton);
 
     platform::Services& services_;
 };

@@ -35,6 +35,7 @@ TForm2::TForm2(forms::Application& app, platform::Services& services)
     CheckBox36.OnClick = [this] { CheckBox36Click(); };
     Button8.OnClick = [this] { Button8Click(); };
     Button10.OnClick = [this] { Button10Click(); };
+    WireDialogEvents();
 }
 
 void TForm2::LayOut() {

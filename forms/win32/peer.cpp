@@ -184,7 +184,8 @@ void TrackPopup(PopupMenu& menu, HWND owner, POINT at) {
             mii.fType = MFT_SEPARATOR;
         }
         mii.wID = static_cast<UINT>(i + 1); // 0 is what an abandoned menu returns
-        mii.fState = items[i]->Checked ? MFS_CHECKED : MFS_UNCHECKED;
+        mii.fState = (items[i]->Checked ? MFS_CHECKED : MFS_UNCHECKED) |
+                     (items[i]->Enabled ? MFS_ENABLED : MFS_DISABLED);
         mii.dwTypeData = caption.data();
         InsertMenuItemW(native.Get(), static_cast<UINT>(i), TRUE, &mii);
     }

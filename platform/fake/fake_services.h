@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/fake/fake_dialogs.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/platform.h"
@@ -121,9 +122,11 @@ struct FakeServices {
     FakeProcesses processes{serviceControl};
     FakeCursor cursor;
     FakeSound sound;
+    FakeDialogs dialogs;
     Services View() {
         return Services{registry, files,          shell,     messages, locale,
-                        desktop,  serviceControl, processes, cursor,   sound};
+                        desktop,  serviceControl, processes, cursor,   sound,
+                        dialogs};
     }
 };
 

@@ -14,4 +14,10 @@ void Win32Cursor::MoveTo(const Point& p) {
     ::SetCursorPos(p.x, p.y);
 }
 
+void Win32Cursor::ShowBusy(bool busy) {
+    // Holds while the call that blocks the window runs: no message is handled then, so
+    // nothing sets the cursor back. The shared system cursors need no release.
+    ::SetCursor(::LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+}
+
 } // namespace platform::win32

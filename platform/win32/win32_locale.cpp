@@ -1,3 +1,5 @@
+#include <climits>
+
 #include "platform/win32/short_date_pattern.h"
 #include "platform/win32/sized_text.h"
 #include "platform/win32/win32_platform.h"
@@ -39,6 +41,42 @@ std::optional<Date> Win32Locale::ParseShortDate(const std::wstring& text) {
 
 int Win32Locale::Compare(const std::wstring& a, const std::wstring& b) {
     return ::lstrcmpW(a.c_str(), b.c_str());
+}
+
+bool Win32Locale::ToAnsi(const std::wstring& text, std::string& bytes) {
+    bytes.clear();
+    if (text.empty()) return true;
+    if (text.size() > INT_MAX) return false;
+    const int length = static_cast<int>(text.size());
+    // Without best fit, a character the code page lacks becomes the default character
+    // instead of a look-alike, and the call says so. A UTF-8 code page takes neither
+    // flag nor report; there only broken surrogates fail, and the call fails for them.
+    const bool utf8 = ::GetACP() == CP_UTF8;
+    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+    BOOL usedDefault = FALSE;
+    BOOL* report = utf8 ? nullptr : &usedDefault;
+    const int needed =
+        ::WideCharToMultiByte(CP_ACP, flags, text.data(), length, nullptr, 0, nullptr, report);
+    if (needed <= 0 || usedDefault) return false;
+    bytes.resize(static_cast<size_t>(needed));
+    const int written = ::WideCharToMultiByte(CP_ACP, flags, text.data(), length, bytes.data(),
+                                              needed, nullptr, report);
+    if (written != needed || usedDefault) {
+        bytes.clear();
+        return false;
+    }
+    return true;
+}
+
+std::wstring Win32Locale::FromAnsi(const std::string& bytes) {
+    if (bytes.empty() || bytes.size() > INT_MAX) return {};
+    const int length = static_cast<int>(bytes.size());
+    const int needed = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0);
+    if (needed <= 0) return {};
+    std::wstring text(static_cast<size_t>(needed), L'\0');
+    const int written = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, text.data(), needed);
+    text.resize(written > 0 ? static_cast<size_t>(written) : 0);
+    return text;
 }
 
 } // namespace platform::win32

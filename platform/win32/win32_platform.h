@@ -27,12 +27,16 @@ public:
     bool GetAttributes(const std::wstring& path, std::uint32_t& attributes) override;
     std::wstring TempFolder() override;
     std::wstring WindowsFolder() override;
+    bool ReadBytes(const std::wstring& path, std::string& bytes) override;
+    bool ReplaceWithBytes(const std::wstring& path, const std::string& bytes) override;
 };
 
 class Win32Shell : public Shell {
 public:
     std::optional<std::wstring> SpecialFolder(int csidl) override;
     int DeleteWithShell(const std::wstring& path, bool toRecycleBin) override;
+    bool EmptyRecycleBins() override;
+    bool OpenDocument(const std::wstring& path) override;
 };
 
 class Win32MessageBoxes : public MessageBoxes {
@@ -47,6 +51,8 @@ public:
     std::wstring ShortDateText(const Date& date) override;
     std::optional<Date> ParseShortDate(const std::wstring& text) override;
     int Compare(const std::wstring& a, const std::wstring& b) override;
+    bool ToAnsi(const std::wstring& text, std::string& bytes) override;
+    std::wstring FromAnsi(const std::string& bytes) override;
 };
 
 class Win32Desktop : public Desktop {
@@ -63,12 +69,27 @@ class Win32Processes : public Processes {
 public:
     unsigned Run(const std::string& commandLine, int showState) override;
     bool UnderWow64() override;
+    std::wstring UserName() override;
+    std::wstring ProgramPath() override;
 };
 
 class Win32Cursor : public Cursor {
 public:
     Point Position() override;
     void MoveTo(const Point& p) override;
+    void ShowBusy(bool busy) override;
+};
+
+class Win32Sound : public Sound {
+public:
+    void Play(const std::wstring& nameOrPath) override;
+};
+
+class Win32Dialogs : public Dialogs {
+public:
+    std::wstring BrowseForFolder(const std::wstring& title) override;
+    std::vector<std::wstring> OpenFiles() override;
+    int SmallIconIndex(const std::wstring& path) override;
 };
 
 // All of the above, in one place for program entry and the Windows tests.
@@ -82,9 +103,12 @@ struct Win32Services {
     Win32ServiceControl serviceControl;
     Win32Processes processes;
     Win32Cursor cursor;
+    Win32Sound sound;
+    Win32Dialogs dialogs;
     Services View() {
         return Services{registry, files,          shell,     messages, locale,
-                        desktop,  serviceControl, processes, cursor};
+                        desktop,  serviceControl, processes, cursor,   sound,
+                        dialogs};
     }
 };
 

@@ -66,4 +66,18 @@ int Win32Shell::DeleteWithShell(const std::wstring& path, bool toRecycleBin) {
     return result;
 }
 
+bool Win32Shell::EmptyRecycleBins() {
+    // No window, no question, no progress and no sound: the user already chose this.
+    return ::SHEmptyRecycleBinW(nullptr, nullptr,
+                                SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND) == S_OK;
+}
+
+bool Win32Shell::OpenDocument(const std::wstring& path) {
+    // An empty name would open whatever the shell takes for the current folder.
+    if (path.empty()) return false;
+    // Results above 32 are success; smaller ones are the old error codes.
+    HINSTANCE result = ::ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOW);
+    return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
 } // namespace platform::win32

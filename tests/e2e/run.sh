@@ -47,7 +47,7 @@ for scenario in "$REPO"/tests/e2e/scenarios/*.sh; do
   if [ $status -eq 0 ]; then
     passed=$((passed + 1))
     echo "e2e $name: passed ($((SECONDS - start)) s)"
-    rm -rf "$dir/prefix"
+    [ -n "${E2E_KEEP:-}" ] || rm -rf "$dir/prefix"
   else
     failed=$((failed + 1))
     echo "e2e $name: FAILED ($((SECONDS - start)) s): $(cat "$dir/reason" 2>/dev/null || tail -n3 "$dir/output.log")"
