@@ -2,6 +2,7 @@
 
 #include "app/about_box.h"
 #include "resources/resource_ids.h"
+#include "settings/explorer_verb.h"
 #include "settings/option_set.h"
 #include "settings/settings_store.h"
 #include "settings/settings_summary.h"
@@ -226,6 +227,7 @@ void TForm1::Timer5Timer() {
     Timer5.SetEnabled(false);
     form2_->Store.LoadSettings();
     settings::BuildSettingsSummary(Rows, *form2_, StatusBar1, UiText.Lines());
+    settings::OfferCommandLineFolder(arguments_, *form2_, services_, UiText.Lines());
     App().ProcessMessages();
     if (AutoBeginPending && form2_->CheckBox18.Checked()) {
         AutoBeginPending = false;

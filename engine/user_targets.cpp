@@ -1,6 +1,6 @@
 #include "engine/user_targets.h"
 
-#include "engine/paths.h"
+#include "platform/paths.h"
 #include "settings/option_set.h"
 
 namespace engine {
@@ -99,7 +99,7 @@ bool UserTargets::Excluded(const std::wstring& path) const {
     const forms::ListView& list = options_.ExcludePathList();
     for (int i = 0; i < list.Count(); ++i) {
         const forms::ListItem& item = list.Item(i);
-        if (item.checked && IsSameOrBelow(path, item.caption)) return true;
+        if (item.checked && platform::IsSameOrBelow(path, item.caption)) return true;
     }
     return false;
 }

@@ -1,5 +1,6 @@
 #include "settings/option_set.h"
 
+#include "settings/explorer_verb.h"
 #include "settings/option_table.h"
 
 namespace {
@@ -33,6 +34,10 @@ TForm2::TForm2(forms::Application& app, platform::Services& services)
     CheckBox25.OnClick = [this] { CheckBox25Click(); };
     CheckBox31.OnClick = [this] { CheckBox31Click(); };
     CheckBox36.OnClick = [this] { CheckBox36Click(); };
+    Store.ApplyContextMenu = [this] {
+        settings::ApplyContextMenu(CheckBox15.Checked(), services_.registry,
+                                   services_.processes.ProgramPath());
+    };
     Button8.OnClick = [this] { Button8Click(); };
     Button10.OnClick = [this] { Button10Click(); };
     WireDialogEvents();

@@ -1,4 +1,4 @@
-#include "engine/paths.h"
+#include "platform/paths.h"
 #include "engine/user_targets.h"
 #include "engine_fixture.h"
 
@@ -47,13 +47,13 @@ TEST(ScanRulesTest, RulesApplyInOrderWithTheirCaseRules) {
 }
 
 TEST(PathsTest, SamePathIgnoresCaseAndTrailingBackslashes) {
-    EXPECT_TRUE(engine::SamePath(L"D:\\Data\\Keep", L"d:\\DATA\\keep\\"));
-    EXPECT_TRUE(engine::SamePath(L"C:\\\u00c9t\u00e9\\\u0416", L"c:\\\u00e9T\u00c9\\\u0436"));
-    EXPECT_FALSE(engine::SamePath(L"D:\\Data\\Keep", L"D:\\Data\\Keeper"));
-    EXPECT_TRUE(engine::IsSameOrBelow(L"D:\\Data\\Keep\\sub", L"d:\\data\\keep\\"));
-    EXPECT_FALSE(engine::IsSameOrBelow(L"D:\\Data\\Keeper", L"D:\\Data\\Keep"));
-    EXPECT_FALSE(engine::IsSameOrBelow(L"D:\\Data", L"D:\\Data\\Keep"));
-    EXPECT_FALSE(engine::IsSameOrBelow(L"D:\\Data", L""));
+    EXPECT_TRUE(platform::SamePath(L"D:\\Data\\Keep", L"d:\\DATA\\keep\\"));
+    EXPECT_TRUE(platform::SamePath(L"C:\\\u00c9t\u00e9\\\u0416", L"c:\\\u00e9T\u00c9\\\u0436"));
+    EXPECT_FALSE(platform::SamePath(L"D:\\Data\\Keep", L"D:\\Data\\Keeper"));
+    EXPECT_TRUE(platform::IsSameOrBelow(L"D:\\Data\\Keep\\sub", L"d:\\data\\keep\\"));
+    EXPECT_FALSE(platform::IsSameOrBelow(L"D:\\Data\\Keeper", L"D:\\Data\\Keep"));
+    EXPECT_FALSE(platform::IsSameOrBelow(L"D:\\Data", L"D:\\Data\\Keep"));
+    EXPECT_FALSE(platform::IsSameOrBelow(L"D:\\Data", L""));
 }
 
 class UserTargetsTest : public EngineTest {

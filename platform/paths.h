@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-namespace engine {
+namespace platform {
 
 // Windows compares paths without regard to letter case. This folds the letters of the
 // Latin, Greek and Cyrillic alphabets the same way on every platform the program is
@@ -12,4 +12,4 @@ bool SamePath(const std::wstring& a, const std::wstring& b);
 // True when `path` is `folder` itself or lies somewhere below it.
 bool IsSameOrBelow(const std::wstring& path, const std::wstring& folder);
 
-} // namespace engine
+} // namespace platform

@@ -1,6 +1,6 @@
-#include "engine/paths.h"
+#include "platform/paths.h"
 
-namespace engine {
+namespace platform {
 
 wchar_t FoldCase(wchar_t c) {
     const auto u = static_cast<unsigned long>(c);
@@ -49,4 +49,4 @@ bool IsSameOrBelow(const std::wstring& path, const std::wstring& folder) {
     return TrimmedLength(path) == n || path[n] == L'\\';
 }
 
-} // namespace engine
+} // namespace platform
