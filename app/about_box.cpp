@@ -1,5 +1,7 @@
 #include "app/about_box.h"
 
+#include "resources/resource_ids.h"
+
 namespace {
 constexpr std::uint32_t kSkyBlue = 0x00F0CAA6;
 constexpr std::uint32_t kPurple = 0x00800080;
@@ -39,6 +41,7 @@ TAboutBox::TAboutBox(forms::Application& app) : forms::Form(app, L"AboutBox") {
     Panel1.SetAlign(forms::Align::Client);
     Panel1.SetColor(kSkyBlue);
     ProgramIcon.SetAlign(forms::Align::Client);
+    ProgramIcon.Picture = IDB_ABOUT_PICTURE;
     ProgramIcon.Stretch = true;
     ProgramIcon.Transparent = true;
     ProgramIcon.HandCursor = true;
@@ -57,4 +60,11 @@ TAboutBox::TAboutBox(forms::Application& app) : forms::Form(app, L"AboutBox") {
     Copyright.SetCaption(L"Check Update Now.");
     Copyright.HandCursor = true;
     Colour(Copyright, kMaroon, false);
+
+    ProgramIcon.OnClick = [this] { VisitWebsite(); };
+    Copyright.OnClick = [this] { VisitWebsite(); };
+}
+
+void TAboutBox::VisitWebsite() {
+    if (OnVisitWebsite) OnVisitWebsite();
 }

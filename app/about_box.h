@@ -3,6 +3,8 @@
 #include "forms/controls.h"
 #include "forms/form.h"
 
+#include <functional>
+
 // The about box: product name, the maker's address and an OK button.
 class TAboutBox : public forms::Form {
 public:
@@ -15,4 +17,10 @@ public:
     forms::Label ProductName{&Panel1, L"ProductName"};
     forms::Label Version{&Panel1, L"Version"};
     forms::Label Copyright{&Panel1, L"Copyright"};
+
+    // The picture and "Check Update Now." lead to the maker's web site.
+    std::function<void()> OnVisitWebsite;
+
+private:
+    void VisitWebsite();
 };

@@ -62,6 +62,7 @@ void TForm1::Attach(TForm2& form2, TAboutBox& aboutBox) {
     form2_ = &form2;
     aboutBox_ = &aboutBox;
     form2.LogPath = DataFolder + L"logs.log";
+    aboutBox.OnVisitWebsite = [this] { OpenWebPage(L"/purgo/index.html"); };
     form2.OnHelpButton = [this] { SpeedButton4.Click(); };
     form2.OnHelp = form2.OnHelpButton;
     // After OK the summary shows the new settings, unless a run's results are shown.
@@ -283,7 +284,13 @@ void TForm1::OpenWebPage(const std::wstring& page) {
     services_.processes.Run(command, platform::show::Maximized);
 }
 
-void TForm1::SpeedButton4Click() { OpenWebPage(L"/purgo/help.html"); }
+void TForm1::SpeedButton4Click() {
+    // The help page beside the program works without a network; the web page otherwise.
+    const std::wstring program = services_.processes.ProgramPath();
+    const std::wstring help = program.substr(0, program.rfind(L'\\') + 1) + L"help.html";
+    if (services_.files.FileExists(help) && services_.shell.OpenDocument(help)) return;
+    OpenWebPage(L"/purgo/help.html");
+}
 void TForm1::SpeedButton7Click() { OpenWebPage(L"/tabulon/index.html"); }
 void TForm1::SpeedButton5Click() { OpenWebPage(L"/quillo/index.html"); }
 

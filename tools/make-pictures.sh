@@ -53,4 +53,14 @@ glyph exit -fill '#8b5a2b' -stroke '#5c3a17' -strokewidth 3 -draw 'rectangle 10,
   -fill '#f0c419' -stroke none -draw 'circle 32,34 32,31' \
   -stroke '#2f7d32' -strokewidth 6 -draw 'line 40,32 60,32' -fill '#2f7d32' -stroke none \
   -draw 'polygon 52,22 62,32 52,42'
+# The about box's picture: a soft sky, a hill and a large broom, 312 by 178. Its bottom
+# left pixel is the sky colour, which the picture control treats as see-through.
+convert -size 312x178 gradient:'#cfe8fb'-'#87ceeb' \
+  -fill '#9fd39a' -stroke none -draw 'ellipse 60,190 150,50 180,360' \
+  -stroke '#7a4a1c' -strokewidth 9 -draw 'line 120,22 70,112' \
+  -fill '#f0b429' -stroke '#a9741a' -strokewidth 3 \
+  -draw 'polygon 58,102 86,120 74,160 26,150 22,138' \
+  -draw 'line 38,152 58,118' -draw 'line 54,156 70,124' \
+  -fill '#87ceeb' -stroke none -draw 'point 0,177' \
+  -type TrueColor BMP3:"$out/about.bmp"
 echo "pictures written to $out"

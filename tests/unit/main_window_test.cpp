@@ -247,3 +247,45 @@ TEST_F(MainWindowTest, ProgramEntryShowsEscapingErrorsInTheExceptionBox) {
 }
 
 } // namespace
+
+namespace {
+
+class ToolbarTest : public ProgramTest {};
+
+TEST_F(ToolbarTest, HelpOpensThePageBesideTheProgramOrTheWebPage) {
+    StartAndSettle();
+    Form1().SpeedButton4.Click();
+    ASSERT_EQ(fakes.processes.Commands.size(), 1u);
+    EXPECT_EQ(fakes.processes.Commands[0].first,
+              "Explorer.exe https://www.ambervale.example/purgo/help.html");
+    EXPECT_EQ(fakes.processes.Commands[0].second, platform::show::Maximized);
+
+    fakes.files.AddFile(L"C:\\Program Files\\Tidyhawk\\help.html");
+    ASSERT_TRUE(Form1().OnHelp);
+    Form1().OnHelp(); // F1
+    EXPECT_EQ(fakes.shell.Opened, (std::vector<std::wstring>{L"C:\\Program Files\\Tidyhawk\\help.html"}));
+    EXPECT_EQ(fakes.processes.Commands.size(), 1u);
+
+    Form1().SpeedButton7.Click();
+    Form1().SpeedButton5.Click();
+    program->AboutBox().Copyright.Click();
+    ASSERT_EQ(fakes.processes.Commands.size(), 4u);
+    EXPECT_EQ(fakes.processes.Commands[1].first, "Explorer.exe https://www.ambervale.example/tabulon/index.html");
+    EXPECT_EQ(fakes.processes.Commands[2].first, "Explorer.exe https://www.ambervale.example/quillo/index.html");
+    EXPECT_EQ(fakes.processes.Commands[3].first, "Explorer.exe https://www.ambervale.example/purgo/index.html");
+}
+
+TEST_F(ToolbarTest, OptionsOpensTheFirstPageAndAboutShowsTheBox) {
+    StartAndSettle();
+    Form2().PageControl1.SetActivePageIndex(3);
+    int shownPage = -1;
+    backend.QueueModal([&](forms::Form&) { shownPage = Form2().PageControl1.ActivePageIndex(); });
+    Form1().SpeedButton1.Click();
+    EXPECT_EQ(shownPage, 0);
+    const int modals = backend.ModalCount();
+    Form1().SpeedButton2.Click();
+    EXPECT_EQ(backend.ModalCount(), modals + 1);
+    EXPECT_FALSE(program->AboutBox().Showing());
+}
+
+} // namespace
