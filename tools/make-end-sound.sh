@@ -38,7 +38,7 @@ count = int(RATE * LENGTH)
 for i in range(count):
     t = i / RATE
     fade = min(1.0, (LENGTH - t) / FADE)
-    value = PEAK * fade * sum(tone(t, *spec) for spec in TONES)
+    value = PEAK * fade * sum(tone(t, *partial) for partial in TONES)
     frames += struct.pack("<h", max(-32767, min(32767, round(value * 32767))))
 
 with wave.open(sys.argv[1], "wb") as out:

@@ -16,6 +16,7 @@
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/windows_api.h"
+#include "raw_files.h"
 
 // After windows.h, which it builds on.
 #include <winioctl.h>
@@ -23,24 +24,9 @@
 namespace platform::win32 {
 namespace {
 
-std::wstring Raw(const std::wstring& fullPath) {
-    return L"\\\\?\\" + fullPath;
-}
-
-bool Exists(const std::wstring& fullPath) {
-    return ::GetFileAttributesW(Raw(fullPath).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-bool WriteBytes(const std::wstring& path, const std::string& bytes) {
-    UniqueKernelObject file(
-        NullIfInvalid(::CreateFileW(Raw(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr)));
-    DWORD written = 0;
-    return file &&
-           ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                       nullptr) &&
-           written == bytes.size();
-}
+using testing_support::Exists;
+using testing_support::Raw;
+using testing_support::WriteBytes;
 
 bool MakeFolder(const std::wstring& path) {
     return ::CreateDirectoryW(Raw(path).c_str(), nullptr) != FALSE;

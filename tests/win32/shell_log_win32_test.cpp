@@ -12,28 +12,14 @@
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/windows_api.h"
+#include "raw_files.h"
 
 namespace platform::win32 {
 namespace {
 
-std::wstring Raw(const std::wstring& fullPath) {
-    return L"\\\\?\\" + fullPath;
-}
-
-bool Exists(const std::wstring& fullPath) {
-    return ::GetFileAttributesW(Raw(fullPath).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-bool WriteRaw(const std::wstring& path, const std::string& bytes) {
-    UniqueKernelObject file(
-        NullIfInvalid(::CreateFileW(Raw(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr)));
-    DWORD written = 0;
-    return file &&
-           ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                       nullptr) &&
-           written == bytes.size();
-}
+using testing_support::Exists;
+using testing_support::Raw;
+using testing_support::WriteBytes;
 
 // The whole file, or "<unreadable>" when it cannot be opened.
 std::string ReadRaw(const std::wstring& path) {
@@ -120,7 +106,7 @@ using SafeReplaceTest = ContentTest;
 TEST_F(FileContentTest, BinaryContentSurvivesTheRoundTripExactly) {
     const std::wstring log = In(L"clean.log");
     ASSERT_TRUE(
-        WriteRaw(log, "old content, longer than what replaces it " + std::string(500, 'o')));
+        WriteBytes(log, "old content, longer than what replaces it " + std::string(500, 'o')));
     const std::string content = BinaryText();
     ASSERT_TRUE(files_.ReplaceWithBytes(log, content));
     EXPECT_EQ(ReadRaw(log), content);
@@ -180,7 +166,7 @@ TEST_F(FileContentTest, LongPathsAndTrailingDotsReachTheNamedFile) {
     ASSERT_FALSE(deep.empty());
     // Only the long form keeps the dot; elsewhere "log." would mean "log".
     const std::wstring dotted = deep + L"\\log.";
-    ASSERT_TRUE(WriteRaw(deep + L"\\log", "namesake"));
+    ASSERT_TRUE(WriteBytes(deep + L"\\log", "namesake"));
     ASSERT_TRUE(files_.ReplaceWithBytes(dotted, BinaryText()));
     EXPECT_EQ(ReadRaw(dotted), BinaryText());
     EXPECT_EQ(ReadRaw(deep + L"\\log"), "namesake");
@@ -192,7 +178,7 @@ TEST_F(FileContentTest, LongPathsAndTrailingDotsReachTheNamedFile) {
 
 TEST_F(SafeReplaceTest, FileOpenWithoutDeleteSharingKeepsItsOldContent) {
     const std::wstring log = In(L"busy.log");
-    ASSERT_TRUE(WriteRaw(log, "old\r\ncontent"));
+    ASSERT_TRUE(WriteBytes(log, "old\r\ncontent"));
     {
         // Held the way a program writing its log holds it: others may read and write,
         // not delete or rename.
@@ -213,7 +199,7 @@ TEST_F(SafeReplaceTest, FileOpenWithoutDeleteSharingKeepsItsOldContent) {
 
 TEST_F(SafeReplaceTest, ReadOnlyFilesAndMissingFoldersRefuseTheWrite) {
     const std::wstring log = In(L"read-only.log");
-    ASSERT_TRUE(WriteRaw(log, "kept"));
+    ASSERT_TRUE(WriteBytes(log, "kept"));
     ASSERT_TRUE(::SetFileAttributesW(Raw(log).c_str(), FILE_ATTRIBUTE_READONLY));
     EXPECT_FALSE(files_.ReplaceWithBytes(log, "new"));
     EXPECT_EQ(ReadRaw(log), "kept");
@@ -253,7 +239,7 @@ TEST_F(RecycleBinTest, EmptyingTakesRecycledItemsAway) {
     const std::wstring trash = WineTrashFolder();
     if (trash.empty()) GTEST_SKIP() << "would empty the user's own recycle bin";
     const std::wstring name = L"tidyhawk-recycled-" + std::to_wstring(::GetCurrentProcessId());
-    ASSERT_TRUE(WriteRaw(In(name), "recycled"));
+    ASSERT_TRUE(WriteBytes(In(name), "recycled"));
     ASSERT_EQ(shell_.DeleteWithShell(In(name), true), 0);
     ASSERT_FALSE(NamesIn(trash).empty()) << "the item did not reach the recycle bin";
 
@@ -386,7 +372,7 @@ using SoundTest = ContentTest;
 // cannot play, or a machine without sound, must not hold it up at all.
 TEST_F(SoundTest, PlayReturnsForMissingAndShortSounds) {
     const std::wstring shortSound = In(L"short.wav");
-    ASSERT_TRUE(WriteRaw(shortSound, SilentWave(100)));
+    ASSERT_TRUE(WriteBytes(shortSound, SilentWave(100)));
     Win32Sound sound;
     const ULONGLONG start = ::GetTickCount64();
     sound.Play(In(L"missing.wav"));
