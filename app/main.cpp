@@ -4,35 +4,12 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <shellapi.h>
 
-#include <memory>
-#include <string>
-#include <vector>
-
+#include "app/command_line.h"
 #include "app/program.h"
 #include "forms/application.h"
 #include "forms/win32/win32_backend.h"
 #include "platform/win32/win32_platform.h"
-
-namespace {
-
-struct LocalFreer {
-    void operator()(LPWSTR* p) const { LocalFree(p); }
-};
-
-// The command line's arguments after the program's own name.
-std::vector<std::wstring> Arguments() {
-    int count = 0;
-    std::unique_ptr<LPWSTR, LocalFreer> argv(CommandLineToArgvW(GetCommandLineW(), &count));
-    std::vector<std::wstring> arguments;
-    if (!argv) return arguments;
-    for (int i = 1; i < count; ++i)
-        arguments.emplace_back(argv.get()[i]);
-    return arguments;
-}
-
-} // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX classes{};
@@ -45,5 +22,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     forms::Win32Backend backend;
     forms::Application application(backend, services.messages);
     auto view = services.View();
-    return app::RunProgram(application, view, Arguments());
+    return app::RunProgram(application, view, app::FirstArgument(GetCommandLineW()));
 }
