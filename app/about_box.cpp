@@ -42,6 +42,8 @@ TAboutBox::TAboutBox(forms::Application& app) : forms::Form(app, L"AboutBox") {
     Panel1.SetColor(kSkyBlue);
     ProgramIcon.SetAlign(forms::Align::Client);
     ProgramIcon.Picture = IDB_ABOUT_PICTURE;
+    // The texts on the picture take the colour of its sky at the top.
+    ProgramIcon.SetColor(0x00FBE8CF);
     ProgramIcon.Stretch = true;
     ProgramIcon.Transparent = true;
     ProgramIcon.HandCursor = true;
@@ -53,7 +55,8 @@ TAboutBox::TAboutBox(forms::Application& app) : forms::Form(app, L"AboutBox") {
     ProductName.Centered = true;
     ProductName.SetCaption(L"Ace Tidyhawk 5.3");
     Colour(ProductName, kPurple, true);
-    Version.SetBounds({178, 29, 130, 13});
+    // Wide enough for the whole address in this font.
+    Version.SetBounds({152, 29, 156, 13});
     Version.SetCaption(L"https://www.ambervale.example");
     Colour(Version, kPurple, false);
     Copyright.SetBounds({11, 15, 110, 13});

@@ -14,9 +14,10 @@ public:
     forms::Button OKButton{&Panel2, L"OKButton"};
     forms::Panel Panel1{this, L"Panel1"};
     forms::Image ProgramIcon{&Panel1, L"ProgramIcon"};
-    forms::Label ProductName{&Panel1, L"ProductName"};
-    forms::Label Version{&Panel1, L"Version"};
-    forms::Label Copyright{&Panel1, L"Copyright"};
+    // The texts stand on the picture.
+    forms::Label ProductName{&ProgramIcon, L"ProductName"};
+    forms::Label Version{&ProgramIcon, L"Version"};
+    forms::Label Copyright{&ProgramIcon, L"Copyright"};
 
     // The picture and "Check Update Now." lead to the maker's web site.
     std::function<void()> OnVisitWebsite;

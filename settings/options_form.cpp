@@ -73,7 +73,7 @@ void TForm2::LayOutGeneral() {
                                  &CheckBox36, &CheckBox31, &CheckBox15, &CheckBox24, &CheckBox3};
     int top = 8;
     for (forms::CheckBox* box : column) {
-        Place(*box, 10, top, 330, 17);
+        Place(*box, 8, top, 340, 17);
         top += 22;
     }
     Place(CheckBox11, 10, 234, 86, 17);

@@ -114,7 +114,10 @@ bool PageControlPeer::OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resul
 
 ImagePeer::ImagePeer(Resources& resources, Application& app, Image& image)
     : Win32Peer(resources, app, image), image_(image) {
-    CreateChild(kWindowClass, 0);
+    // A picture is a backdrop: it lies under its siblings and never paints over them,
+    // so labels placed on it stay visible.
+    CreateChild(kWindowClass, WS_CLIPSIBLINGS);
+    SetWindowPos(Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     picture_ = LoadPictures(resources.Instance(), image.Picture, 1, 0);
 }
 

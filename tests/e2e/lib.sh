@@ -92,3 +92,116 @@ reg_import() { # applies a .reg text given on stdin
   { echo "REGEDIT4"; echo; cat; } >"$file"
   wine regedit /S "$(winepath -w "$file" 2>/dev/null)" || fail "could not seed the registry"
 }
+
+# --- Dialogs, menus, registry data and screen scale ------------------------------------
+
+# The prefix's screen resolution. A scenario that raises it sets E2E_DPI to match, and
+# the design-unit helpers scale by it, rounded as the program's forms round.
+E2E_DPI=96
+scaled() { echo $((($1 * E2E_DPI + 48) / 96)); }
+
+# click_design WID CLIENT_W CLIENT_H X Y: click_client with every number given in 96 DPI
+# design units.
+click_design() {
+  click_client "$1" "$(scaled "$2")" "$(scaled "$3")" "$(scaled "$4")" "$(scaled "$5")"
+}
+
+# Moves the pointer to a point in client coordinates, as click_client finds it, without
+# clicking (for another button or a drag).
+point_client() {
+  local wid=$1 client_w=$2 client_h=$3 x=$4 y=$5
+  read -r wx wy ww wh <<<"$(window_geometry "$wid")"
+  local border=$(((ww - client_w) / 2))
+  local top=$((wh - client_h - border))
+  xdotool mousemove --sync $((wx + border + x)) $((wy + top + y))
+}
+
+# True once no visible top-level window has exactly this title; false after the timeout.
+wait_gone() {
+  local title=$1 timeout=${2:-10}
+  for _ in $(seq 1 $((timeout * 10))); do
+    xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# True when a visible top-level window has exactly this title now.
+window_shown() { xdotool search --onlyvisible --name "^${1}\$" >/dev/null 2>&1; }
+
+# Presses a key in a window: Return for a message box's default button, the underlined
+# letter for another one. The window gets the input focus and the key is typed through
+# the X server. A key sent to the window itself loses its release when the press closes
+# the window, and the next message box the prefix showed soon after then closed at
+# once by itself, answered with its default button.
+press_key() {
+  xdotool windowfocus --sync "$1" 2>/dev/null || return 1
+  xdotool key "$2"
+}
+
+# Chooses the Nth item (from 1) of the popup menu that a right click has just opened at
+# the mouse pointer: Wine opens it with its corner there, items 17 pixels high at 96 DPI
+# under a 3 pixel border.
+choose_popup_item() {
+  local n=$1 mx my popup=""
+  eval "$(xdotool getmouselocation --shell | awk -F= '/^(X|Y)=/{print "m" tolower($1) "=" $2}')"
+  for _ in $(seq 1 20); do
+    for w in $(xdotool search --onlyvisible --name '^$' 2>/dev/null); do
+      read -r x y _ _ <<<"$(window_geometry "$w")"
+      if [ $((x - mx)) -ge -2 ] && [ $((x - mx)) -le 2 ] && [ $((y - my)) -ge -2 ] &&
+        [ $((y - my)) -le 2 ]; then
+        popup=$w
+        break 2
+      fi
+    done
+    sleep 0.1
+  done
+  [ -n "$popup" ] || return 1
+  read -r x y _ _ <<<"$(window_geometry "$popup")"
+  xdotool mousemove --sync $((x + $(scaled 30))) $((y + $(scaled $((3 + 17 * (n - 1) + 8))))) click 1
+}
+
+# The data of one value with its blanks kept, empty when absent; "(Default)" names the
+# key's default value.
+reg_data() {
+  wine reg query "$1" 2>/dev/null | tr -d '\r' | awk -v n="$2" '
+    index($0, "    " n "    REG_") == 1 {
+      rest = substr($0, length(n) + 9)
+      i = index(rest, "    ")
+      print (i ? substr(rest, i + 4) : "")
+      exit
+    }'
+}
+
+reg_key_exists() { wine reg query "$1" >/dev/null 2>&1; }
+
+# How many pixels differ between the same region (WxH+X+Y) of two screenshots taken
+# with screenshot or window_shot.
+shot_diff() {
+  local n
+  n=$(compare -metric AE "$E2E_SHOTS/$1.png[$3]" "$E2E_SHOTS/$2.png[$3]" null: 2>&1 >/dev/null |
+    awk '{print $1}')
+  # A picture that could not be read differs in every pixel.
+  [[ "$n" =~ ^[0-9]+$ ]] && echo "$n" || echo 999999999
+}
+
+# How many pixels of a region (WxH+X+Y) of a picture file have this colour, give or
+# take a little.
+colour_count() { # file, region, colour
+  convert "$1[$2]" -fuzz 8% -fill black +opaque "$3" -fill white -opaque "$3" \
+    -format "%[fx:round(mean*w*h)]" info: 2>/dev/null
+}
+
+# Waits until the main window's list shows the settings summary, which the start-up
+# chain builds a moment after the window shows: its rows carry the blue information
+# picture, and nothing else is drawn at the list's left edge before.
+wait_summary() { # window, [timeout in seconds]
+  local probe="$SCENARIO_DIR/probe.png" n
+  for _ in $(seq 1 $((${2:-10} * 5))); do
+    import -window "$1" "$probe" 2>/dev/null
+    n=$(colour_count "$probe" "$(scaled 40)x$(scaled 300)+0+$(scaled 90)" "#1F6FD1")
+    [ "${n:-0}" -gt 100 ] && return 0
+    sleep 0.2
+  done
+  return 1
+}

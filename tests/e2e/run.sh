@@ -33,6 +33,8 @@ passed=0
 failed=0
 for scenario in "$REPO"/tests/e2e/scenarios/*.sh; do
   name=$(basename "$scenario" .sh)
+  # E2E_ONLY=pattern runs just the scenarios whose names contain it.
+  [ -z "${E2E_ONLY:-}" ] || [[ "$name" == *"$E2E_ONLY"* ]] || continue
   dir="$E2E_ROOT/runs/$name"
   rm -rf "$dir"
   mkdir -p "$dir"

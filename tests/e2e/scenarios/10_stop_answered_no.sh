@@ -1,0 +1,55 @@
+# A long run whose Stop question is answered No goes on: every file of the walk goes,
+# the later categories run, the log ends with its summary row and not "User stopped:",
+# and the program closes itself afterwards as Autoclose asks.
+new_prefix
+c="$WINEPREFIX/drive_c"
+temp="$(user_dir)/Temp"
+[ -d "$temp" ] || temp="$(user_dir)/AppData/Local/Temp"
+mkdir -p "$temp/many" "$c/UserJunk"
+(cd "$temp/many" && seq -f 'f%05g.tmp' 1 40000 | xargs touch)
+echo x >"$c/UserJunk/later.txt"
+
+reg_import <<'REG'
+[HKEY_CURRENT_USER\Software\Ambervale\Purgo]
+"Autobegin"=dword:00000001
+"Displaybox"=dword:00000000
+"Displayresultsbox"=dword:00000000
+"ShowEmptyrecycle"=dword:00000000
+"Logs"=dword:00000001
+"Autoclose"=dword:00000001
+"Foldernum"=dword:00000001
+"Foldera0"="C:\\UserJunk"
+REG
+
+start_program
+wid=$(wait_window "Ace Tidyhawk" 60) || fail "the main window did not appear"
+# Wait until the walk is under way, then press Stop (the Clean button's place).
+for _ in $(seq 1 100); do
+  [ "$(find "$temp/many" -maxdepth 1 -name '*.tmp' | head -n 39000 | wc -l)" -lt 39000 ] && break
+  sleep 0.1
+done
+click_client "$wid" 733 524 29 32
+box=$(wait_window "Stop Confirmation" 20) || fail "no stop question"
+window_shot stop-question-no "$box"
+# The walk waits for the answer.
+before=$(find "$temp/many" -name '*.tmp' | wc -l)
+echo "files left at the question: $before"
+[ "$before" -gt 0 ] || fail "the walk ended before the question was answered"
+sleep 0.5
+[ "$(find "$temp/many" -name '*.tmp' | wc -l)" -eq "$before" ] ||
+  fail "files went on being deleted while the question was open"
+press_key "$box" n
+wait_gone "Stop Confirmation" 5 || fail "the question stayed after No"
+sleep 0.3
+screenshot stop-answered-no
+wait_exit 120 || { screenshot stop-answered-no-stuck; fail "the run did not go on to its end"; }
+
+left=$(find "$temp" -name '*.tmp' | wc -l)
+[ "$left" -eq 0 ] || fail "$left of the 40000 files are left"
+[ ! -e "$c/UserJunk/later.txt" ] || fail "the category after the walk did not run"
+log="$(appdata_dir)/Ambervale/Tidyhawk/logs.log"
+[ -f "$log" ] || fail "no clean log"
+text=$(tr -d '\r' <"$log")
+echo "$text" | grep -q "Clean finished:" || fail "the log has no summary row"
+echo "$text" | grep -q "User stopped:" && fail "the log says the run was stopped"
+true
