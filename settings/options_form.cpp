@@ -90,12 +90,12 @@ void TForm2::LayOutGeneral() {
 
 void TForm2::LayOutFilters() {
     Place(GroupBox1, 6, 4, 337, 92, L"CLean file types ");
-    Place(CheckBox5, 10, 20, 160, 17);
-    Place(CheckBox13, 10, 44, 160, 17);
-    Place(CheckBox20, 10, 68, 160, 17);
-    Place(CheckBox6, 180, 20, 150, 17);
-    Place(CheckBox12, 180, 44, 150, 17);
-    Place(CheckBox23, 180, 68, 150, 17);
+    Place(CheckBox5, 10, 20, 176, 17);
+    Place(CheckBox13, 10, 44, 176, 17);
+    Place(CheckBox20, 10, 68, 176, 17);
+    Place(CheckBox6, 190, 20, 140, 17);
+    Place(CheckBox12, 190, 44, 140, 17);
+    Place(CheckBox23, 190, 68, 140, 17);
 
     Place(Label1, 8, 108, 90, 13, L"Other file types: ");
     Place(Edit4, 100, 104, 140, 21);
@@ -138,14 +138,14 @@ void TForm2::LayOutPaths() {
 }
 
 void TForm2::LayOutSpecific() {
-    Place(Label9, 8, 10, 140, 13, L"Add folders to be deleted: ");
+    Place(Label9, 8, 10, 136, 13, L"Add folders to be deleted: ");
     RedNote(Label10, 146, 10, L"(add carefully)");
     Place(Button1, 230, 4, 54, 24, L"Add");
     Place(Button2, 288, 4, 54, 24, L"Delete");
     SetUpPathList(ListView1, {8, 32, 335, 92});
     Place(CheckBox7, 8, 128, 200, 17);
     Place(GroupBox3, 6, 150, 337, 138, L"Clean files ");
-    Place(Label11, 8, 24, 130, 13, L"Add files to be deleted: ");
+    Place(Label11, 8, 24, 126, 13, L"Add files to be deleted: ");
     RedNote(Label12, 136, 24, L"(add carefully)");
     Place(Button14, 220, 18, 54, 24, L"Add");
     Place(Button15, 278, 18, 54, 24, L"Delete");
@@ -171,9 +171,11 @@ void TForm2::LayOutClean() {
         }
     };
     column(windowsLeft, 8, 150);
-    column(windowsRight, 166, 165);
+    column(windowsRight, 162, 176);
     column(appsLeft, 8, 150);
-    column(appsRight, 166, 165);
+    column(appsRight, 162, 176);
+    // The last box of the left column has the row to itself: its caption is long.
+    CheckBox43.SetWidth(330);
 
     CheckBox22.SetHint(L"Files created by Windows Diagnostics Infrastructure ");
     CheckBox25.SetHint(L"Windows update temporary file");
