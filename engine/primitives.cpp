@@ -7,6 +7,40 @@ namespace engine {
 namespace {
 using platform::FindData;
 namespace attr = platform::attr;
+
+// For an item whose attributes were not read: its deletion is simply tried.
+constexpr std::uint32_t kAttributesUnknown = 0;
+
+// Only the read-only attribute stands in the way of a deletion, and resetting attributes
+// costs as much as deleting: an item is deleted as it is, unless it was listed as
+// read-only. One that was refused is left with its attributes reset, as every item was
+// before, and is tried once more if it turns out to be read-only.
+template <class Remove>
+bool RemoveResettingIfNeeded(platform::FileSystem& files, const std::wstring& path,
+                             std::uint32_t listed, Remove remove) {
+    if ((listed & attr::ReadOnly) == 0 && remove()) return true;
+    std::uint32_t now = listed;
+    const bool readOnly = (listed & attr::ReadOnly) != 0 ||
+                          (files.GetAttributes(path, now) && (now & attr::ReadOnly) != 0);
+    files.SetAttributes(path, attr::Normal);
+    return readOnly && remove();
+}
+
+bool DeleteFileEntry(platform::FileSystem& files, const std::wstring& path, std::uint32_t listed) {
+    return RemoveResettingIfNeeded(files, path, listed, [&] { return files.RemoveFile(path); });
+}
+
+bool DeleteFolderEntry(platform::FileSystem& files, const std::wstring& path,
+                       std::uint32_t listed) {
+    return RemoveResettingIfNeeded(files, path, listed, [&] { return files.RemoveFolder(path); });
+}
+
+// The shell takes read-only items itself.
+bool Recycle(platform::FileSystem& files, platform::Shell& shell, const std::wstring& path) {
+    return RemoveResettingIfNeeded(files, path, kAttributesUnknown,
+                                   [&] { return shell.DeleteWithShell(path, true) == 0; });
+}
+
 } // namespace
 
 std::wstring WithBackslash(const std::wstring& path) {
@@ -66,13 +100,12 @@ bool Primitives::IsLink(const std::wstring& path) {
     return services_.files.GetAttributes(bare, a) && (a & attr::ReparsePoint) != 0;
 }
 
-bool Primitives::ShellDeletePath(const std::wstring& path) {
+bool Primitives::ShellDeletePath(const std::wstring& path, std::uint32_t listed) {
     SetStatus(Text(17) + L" " + path);
-    view_.app.ProcessMessages();
-    services_.files.SetAttributes(path, attr::Normal);
+    Pump();
     const bool recycle = state_.UserTargetsPhase && options_.CheckBox3.Checked();
     const bool deleted =
-        recycle ? services_.shell.DeleteWithShell(path, true) == 0 : DeletePermanently(path);
+        recycle ? Recycle(services_.files, services_.shell, path) : DeletePermanently(path, listed);
     if (!deleted) return false;
     Counted();
     return true;
@@ -80,34 +113,42 @@ bool Primitives::ShellDeletePath(const std::wstring& path) {
 
 // A permanent deletion needs no shell: the direct calls give the same result, are
 // faster, take paths of any length, and remove links as links by construction.
-bool Primitives::DeletePermanently(const std::wstring& path) {
-    std::uint32_t a = 0;
-    if (!services_.files.GetAttributes(path, a)) return false;
-    if ((a & attr::Directory) == 0) return services_.files.RemoveFile(path);
-    if (a & attr::ReparsePoint) return services_.files.RemoveFolder(path);
-    return RemoveTreeDirectly(path);
+bool Primitives::DeletePermanently(const std::wstring& path, std::uint32_t listed) {
+    std::uint32_t a = listed;
+    if (a == kNotListed && !services_.files.GetAttributes(path, a)) return false;
+    if ((a & attr::Directory) == 0) return DeleteFileEntry(services_.files, path, a);
+    if (a & attr::ReparsePoint) return DeleteFolderEntry(services_.files, path, a);
+    int parts = 0;
+    if (RemoveTreeDirectly(path, parts)) return true;
+    // The folder stays, but what went inside it is gone all the same: counted here,
+    // as the caller counts only a folder that went.
+    state_.DeletedCount += parts;
+    if (parts > 0) ShowDeletedCount();
+    return false;
 }
 
-bool Primitives::RemoveTreeDirectly(const std::wstring& folder) {
+bool Primitives::RemoveTreeDirectly(const std::wstring& folder, int& parts) {
     const std::wstring dir = WithBackslash(folder);
     {
         std::unique_ptr<platform::DirectoryListing> listing = services_.files.List(dir + L"*.*");
         FindData entry;
         while (listing && listing->Next(entry)) {
             if (entry.name == L"." || entry.name == L"..") continue;
-            view_.app.ProcessMessages();
+            Pump();
             if (state_.StopRequested) return false;
             const std::wstring full = dir + entry.name;
-            services_.files.SetAttributes(full, attr::Normal);
+            const int before = parts;
+            bool gone = false;
             if (entry.IsLink() && entry.IsDirectory())
-                services_.files.RemoveFolder(full);
+                gone = DeleteFolderEntry(services_.files, full, entry.attributes);
             else if (entry.IsDirectory())
-                RemoveTreeDirectly(full);
+                gone = RemoveTreeDirectly(full, parts);
             else
-                services_.files.RemoveFile(full);
+                gone = DeleteFileEntry(services_.files, full, entry.attributes);
+            if (gone) parts = before + 1;
         }
     }
-    return services_.files.RemoveFolder(folder);
+    return DeleteFolderEntry(services_.files, folder, kAttributesUnknown);
 }
 
 bool Primitives::DeleteFolderTree(const std::wstring& path, bool deleteSelf) {
@@ -125,16 +166,14 @@ bool Primitives::WalkTree(const std::wstring& path, bool deleteSelf, const std::
         // A link where a folder was expected is never walked; it goes as a link only
         // where the folder itself would have gone.
         if (dir == top && !deleteSelf) return false;
-        if (!services_.files.RemoveFolder(dir)) return false;
-        Counted();
-        return true;
+        return RemoveWalkedFolder(dir, true);
     }
     bool result = true;
     {
         std::unique_ptr<platform::DirectoryListing> listing = services_.files.List(dir + L"*.*");
         FindData entry;
         while (listing && listing->Next(entry)) {
-            view_.app.ProcessMessages();
+            Pump();
             if (entry.name.empty() || entry.name[0] == L'.') continue;
             if (state_.StopRequested) break;
             const std::wstring full = dir + entry.name;
@@ -148,14 +187,13 @@ bool Primitives::WalkTree(const std::wstring& path, bool deleteSelf, const std::
                 continue;
             }
             if (state_.UserTargetsPhase) {
-                if (ShellDeletePath(full)) {
+                if (ShellDeletePath(full, entry.attributes)) {
                     if (ListItems()) view_.rows.AddResultRow(full, picture::DeletedFile);
                 } else {
                     result = false;
                 }
             } else {
-                services_.files.SetAttributes(full, attr::Normal);
-                if (services_.files.RemoveFile(full)) {
+                if (DeleteFileEntry(services_.files, full, entry.attributes)) {
                     if (ListItems()) view_.rows.AddResultRow(full, picture::DeletedFile);
                     Counted();
                 } else {
@@ -165,14 +203,38 @@ bool Primitives::WalkTree(const std::wstring& path, bool deleteSelf, const std::
             StepProgress();
         }
     }
-    if (dir != top) {
-        services_.files.SetAttributes(dir, attr::Normal);
-        return services_.files.RemoveFolder(dir);
-    }
+    if (dir != top) return RemoveWalkedFolder(dir, false);
     if (!deleteSelf) return result;
-    services_.files.SetAttributes(top, attr::Normal);
-    const bool removed = services_.files.RemoveFolder(top);
-    return removed && result;
+    return RemoveWalkedFolder(top, false) && result;
+}
+
+// A folder a walk emptied, or a link where a folder was expected, is one of the walk's
+// deletions: counted and, for the user's own targets with Recycle on, sent to the
+// recycle bin like the rest. After a stop it stays.
+bool Primitives::RemoveWalkedFolder(const std::wstring& path, bool link) {
+    if (state_.StopRequested) return false;
+    // Named without a trailing backslash, a link is the link and not what it points at.
+    std::wstring bare = path;
+    while (link && bare.size() > 3 && bare.back() == L'\\') bare.pop_back();
+    if (state_.UserTargetsPhase && options_.CheckBox3.Checked()) {
+        // The walk leaves dot entries in place; the shell would take them along.
+        if (!link && !IsEmptyFolder(path)) return false;
+        return ShellDeletePath(bare);
+    }
+    const bool removed = link ? services_.files.RemoveFolder(bare)
+                              : DeleteFolderEntry(services_.files, bare, kAttributesUnknown);
+    if (!removed) return false;
+    Counted();
+    return true;
+}
+
+bool Primitives::IsEmptyFolder(const std::wstring& path) {
+    std::unique_ptr<platform::DirectoryListing> listing =
+        services_.files.List(WithBackslash(path) + L"*.*");
+    FindData entry;
+    while (listing && listing->Next(entry))
+        if (entry.name != L"." && entry.name != L"..") return false;
+    return listing != nullptr;
 }
 
 void Primitives::DeleteMatching(const std::wstring& path, const std::wstring& folderName,
@@ -184,7 +246,7 @@ void Primitives::DeleteMatching(const std::wstring& path, const std::wstring& fo
     std::unique_ptr<platform::DirectoryListing> listing = services_.files.List(dir + L"*.*");
     FindData entry;
     while (listing && listing->Next(entry)) {
-        view_.app.ProcessMessages();
+        Pump();
         if (entry.name.empty() || entry.name[0] == L'.') continue;
         if (state_.StopRequested) break;
         const std::wstring full = dir + entry.name;

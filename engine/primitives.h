@@ -30,9 +30,13 @@ class Primitives {
 public:
     Primitives(RunView view, RunState& state, TForm2& options, platform::Services& services);
 
+    // What a walker passes for an item no listing has just shown.
+    static constexpr std::uint32_t kNotListed = 0xFFFFFFFF;
     // Deletes one file or folder (a folder with everything in it) and counts it. Goes
     // to the recycle bin only for the user's own targets with option Recycle on.
-    bool ShellDeletePath(const std::wstring& path);
+    // `listed`: the item's attributes as a listing just showed them, so that it need
+    // not be looked up again.
+    bool ShellDeletePath(const std::wstring& path, std::uint32_t listed = kNotListed);
     // Deletes a folder's contents. Kept when `path` is exactly CurrentPath as the walk
     // started (with its trailing backslash) and deleteSelf is off; removed once empty
     // otherwise. True when everything went (for a kept folder) or the folder went.
@@ -52,12 +56,17 @@ public:
     void AdvanceProgress(int by);
     void ShowDeletedCount(const std::wstring& separator = L" ");
     void SetStatus(const std::wstring& text);
-    void Pump() { view_.app.ProcessMessages(); }
+    // The pump of the walks, once per item.
+    void Pump() { view_.app.ProcessMessagesWhenDue(); }
 
 private:
     bool WalkTree(const std::wstring& path, bool deleteSelf, const std::wstring& top);
-    bool DeletePermanently(const std::wstring& path);
-    bool RemoveTreeDirectly(const std::wstring& folder);
+    bool DeletePermanently(const std::wstring& path, std::uint32_t listed);
+    // `parts` counts what went inside the folder (an item that went whole once), for
+    // when the folder itself has to stay.
+    bool RemoveTreeDirectly(const std::wstring& folder, int& parts);
+    bool RemoveWalkedFolder(const std::wstring& path, bool link);
+    bool IsEmptyFolder(const std::wstring& path);
     void Counted();
     bool ListItems() const;
     bool IsLink(const std::wstring& path);

@@ -54,6 +54,8 @@ void UserTargets::DeleteFolders() {
     forms::ListView& list = options_.DeleteFolderList();
     if (state_.StopRequested || list.Count() == 0) return;
     for (int i = 0; i < list.Count(); ++i) {
+        // A stop ends the list here: no later entry is touched.
+        if (state_.StopRequested) break;
         const forms::ListItem item = list.Item(i);
         if (!item.checked || !services_.files.DirectoryExists(item.caption)) continue;
         rows_.AddStampedRow(walkers_.Text(1), item.caption, picture::Status);
@@ -69,6 +71,8 @@ void UserTargets::DeleteFiles() {
     forms::ListView& list = options_.DeleteFileList();
     if (state_.StopRequested || list.Count() == 0) return;
     for (int i = 0; i < list.Count(); ++i) {
+        // A stop ends the list here: no later entry is touched.
+        if (state_.StopRequested) break;
         const forms::ListItem item = list.Item(i);
         if (!item.checked || !services_.files.FileExists(item.caption)) continue;
         if (walkers_.ShellDeletePath(item.caption))
@@ -88,6 +92,8 @@ void UserTargets::SearchPaths() {
         return;
     }
     for (int i = 0; i < list.Count(); ++i) {
+        // A stop ends the list here: no later entry is touched.
+        if (state_.StopRequested) break;
         const forms::ListItem item = list.Item(i);
         if (!item.checked) continue;
         rows_.AddStampedRow(walkers_.Text(54), item.caption, picture::Status);
@@ -140,8 +146,10 @@ bool UserTargets::ScanSearchPath(const std::wstring& path) {
             continue;
         }
         walkers_.StepProgress();
+        // An exclusion may name a file as well as a folder.
+        if (Excluded(full)) continue;
         const FileMatch match = rules.Match(entry.name, entry.size);
-        if (match == FileMatch::None || !walkers_.ShellDeletePath(full)) continue;
+        if (match == FileMatch::None || !walkers_.ShellDeletePath(full, entry.attributes)) continue;
         if (!options_.CheckBox24.Checked()) continue;
         ListItem(match == FileMatch::ZeroSize ? full + L" (" + walkers_.Text(20) + L")" : full,
                  picture::DeletedFile);

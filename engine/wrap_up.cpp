@@ -66,7 +66,12 @@ void WrapUp::AddSummaryRow() {
     view_.rows.List().Add(caption, false, picture::Status);
 }
 
-void WrapUp::ShowStatus() { view_.status.SetPanelText(0, L" " + Text(Stopped() ? 58 : 59)); }
+void WrapUp::ShowStatus() {
+    view_.status.SetPanelText(0, L" " + Text(Stopped() ? 58 : 59));
+    // Texts may wait a moment to be shown; the run's last ones show before the boxes and
+    // the blocking calls that follow.
+    view_.status.Refresh();
+}
 
 bool WrapUp::AskOrInform() {
     const bool resultsBox = options_.CheckBox30.Checked();

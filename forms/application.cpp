@@ -15,6 +15,8 @@ void Application::Run() {
 
 void Application::ProcessMessages() { backend_.ProcessMessages(*this); }
 
+void Application::ProcessMessagesWhenDue() { backend_.ProcessMessagesWhenDue(*this); }
+
 void Application::ShowException(const std::exception& e) {
     // Errors of the platform carry the system's own text; anything else shows as an
     // empty message, as the program has no text of its own for it.

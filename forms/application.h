@@ -27,6 +27,8 @@ public:
     // Runs the message loop until the main form closes.
     void Run();
     void ProcessMessages();
+    // For long loops, once per item: handles the queue when it is due (see Backend).
+    void ProcessMessagesWhenDue();
     void Terminate() { terminated_ = true; }
     bool Terminated() const { return terminated_; }
 

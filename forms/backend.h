@@ -18,6 +18,10 @@ public:
     virtual void FormDestroyed(Form& form) = 0;
     // Handles what is queued now and returns; never waits.
     virtual void ProcessMessages(Application& app) = 0;
+    // The pump of loops that call it once per item: as ProcessMessages, but a back end
+    // whose queue is costly to look at may return without looking when it looked a
+    // moment ago, as long as the queue is served every few tens of milliseconds.
+    virtual void ProcessMessagesWhenDue(Application& app) { ProcessMessages(app); }
     // Runs until the application is terminated.
     virtual void RunLoop(Application& app) = 0;
     // Runs until the form's modal result is set and its close query passes.

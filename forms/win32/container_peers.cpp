@@ -118,11 +118,12 @@ ImagePeer::ImagePeer(Resources& resources, Application& app, Image& image)
     // so labels placed on it stay visible.
     CreateChild(kWindowClass, WS_CLIPSIBLINGS);
     SetWindowPos(Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    picture_ = LoadPictures(resources.Instance(), image.Picture, 1, 0);
 }
 
 void ImagePeer::Paint() {
     PaintScope paint(Handle());
+    if (!loaded_) picture_ = LoadPictures(Res().Instance(), image_.Picture, 1, 0);
+    loaded_ = true;
     if (!picture_) return;
     if (!image_.Stretch) {
         ImageList_Draw(picture_.Get(), 0, paint.Get(), 0, 0, ILD_NORMAL);

@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kMaxPictures = 256;
 constexpr UINT_PTR kFlushTimer = 0x544C; // apart from the ids the view uses itself
-constexpr UINT kFlushDelayMs = 50;
+constexpr UINT kFlushDelayMs = 250;
 constexpr UINT kUnchecked = INDEXTOSTATEIMAGEMASK(1);
 constexpr UINT kChecked = INDEXTOSTATEIMAGEMASK(2);
 
@@ -44,6 +44,7 @@ ListViewPeer::ListViewPeer(Resources& resources, Application& app, ListView& lis
     ApplyImages();
     ApplyColumns();
     ApplyAllItems();
+    lastScroll_ = GetTickCount() - kFlushDelayMs; // the first scroll is not held back
 }
 
 ListViewPeer::~ListViewPeer() {
@@ -130,6 +131,20 @@ void ListViewPeer::ItemsMoved(int from) {
     // each time), and a scan adds rows one by one: the count follows a moment later,
     // once for many rows.
     pendingFrom_ = std::min(pendingFrom_, from);
+    ArmFlush();
+}
+
+void ListViewPeer::ScrollTo(int index) {
+    // A scan asks for every row it adds, and each scroll repaints the view: within the
+    // flush delay of the last scroll only the latest request is kept, for the flush.
+    scrollPending_ = index;
+    if (GetTickCount() - lastScroll_ >= kFlushDelayMs)
+        Flush(); // the row may be one the view has not taken up yet
+    else
+        ArmFlush();
+}
+
+void ListViewPeer::ArmFlush() {
     if (flushArmed_) return;
     flushArmed_ = SetTimer(Handle(), kFlushTimer, kFlushDelayMs, nullptr) != 0;
     if (!flushArmed_) Flush();
@@ -138,7 +153,15 @@ void ListViewPeer::ItemsMoved(int from) {
 void ListViewPeer::Flush() {
     if (flushArmed_) KillTimer(Handle(), kFlushTimer);
     flushArmed_ = false;
-    if (pendingFrom_ == kNothingPending) return;
+    if (pendingFrom_ != kNothingPending) ApplyCount();
+    if (scrollPending_ < 0) return;
+    const int index = std::exchange(scrollPending_, -1);
+    lastScroll_ = GetTickCount();
+    if (index < list_.Count())
+        SendMessageW(Handle(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
+}
+
+void ListViewPeer::ApplyCount() {
     int from = std::exchange(pendingFrom_, kNothingPending);
     ApplyingScope applying(*this);
     SendMessageW(Handle(), LVM_SETITEMCOUNT, static_cast<WPARAM>(list_.Count()),
@@ -193,10 +216,7 @@ void ListViewPeer::Apply(Change what, int index) {
     case Change::ItemAdded:
     case Change::ItemRemoved: ItemsMoved(index); break;
     case Change::ItemChanged: ItemChanged(index); break;
-    case Change::Scroll:
-        Flush(); // the row may be one the view has not taken up yet
-        SendMessageW(Handle(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
-        break;
+    case Change::Scroll: ScrollTo(index); break;
     case Change::Columns: ApplyColumns(); break;
     default: Win32Peer::Apply(what, index); break;
     }

@@ -26,8 +26,12 @@ private:
     void ApplyAllItems();
     // Rows from this one on were added, removed or reordered.
     void ItemsMoved(int from);
-    // Brings the view's row count and selection up to the control's.
+    void ScrollTo(int index);
+    // Has the timer bring the view up to the control a moment from now.
+    void ArmFlush();
+    // Brings the view's row count, selection and scrolling up to the control's.
     void Flush();
+    void ApplyCount();
     void ItemChanged(int index);
 
     bool NativeSelected(int index) const;
@@ -49,6 +53,8 @@ private:
     static constexpr int kNothingPending = 0x7FFFFFFF;
     int imageRequestFor_ = -1;          // the item being drawn while the program names its image
     int pendingFrom_ = kNothingPending; // first row moved since the view last caught up
+    int scrollPending_ = -1;            // the row last asked to be scrolled into view
+    DWORD lastScroll_ = 0;              // tick count of the last scroll
     bool flushArmed_ = false;
     bool maybeSelected_ = false; // a row may be selected: selection must be visited
     bool fitting_ = false;

@@ -108,7 +108,9 @@ protected:
 private:
     void Paint();
     Image& image_;
+    // Loaded when first drawn: a hidden image (a store of glyphs) never is.
     UniqueImageList picture_;
+    bool loaded_ = false;
 };
 
 class ButtonPeer : public Win32Peer {
@@ -181,9 +183,15 @@ public:
 
 protected:
     void Apply(Change what, int index) override;
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
 private:
+    void ShowPosition();
     ProgressBar& bar_;
+    // A walk steps the bar per file: like the status bar's texts, positions set within
+    // a moment of the last one shown wait for a timer.
+    DWORD lastShown_ = 0;
+    bool timerArmed_ = false;
 };
 
 // Holds lines only; a plain multi-line edit does, with no rich-text library loaded.
@@ -197,6 +205,9 @@ protected:
 private:
     void ApplyLines();
     RichEdit& edit_;
+    // Laying out the lines costs milliseconds, for nothing while the edit is hidden (the
+    // main window keeps its text table in one): a hidden edit gets them once shown.
+    bool linesPending_ = false;
 };
 
 class StatusBarPeer : public Win32Peer {
@@ -213,7 +224,8 @@ private:
     void FlushPending();
     StatusBar& bar_;
     // Setting a panel's text repaints at once and costs milliseconds; a walk sets it
-    // per file. Texts set within kMinInterval of the last shown one wait for a timer.
+    // per file. Texts set within kMinInterval (a quarter second) of the last shown one
+    // wait for a timer; Refresh shows them at once.
     DWORD lastShown_ = 0;
     std::vector<bool> pending_;
     bool timerArmed_ = false;

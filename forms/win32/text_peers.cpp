@@ -93,16 +93,49 @@ bool UpDownPeer::OnReflected(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
     return true;
 }
 
+namespace {
+// Showing a change repaints the control at once, which costs milliseconds; a walk makes
+// one per file. Changes within this long of the last one shown wait for a timer.
+constexpr DWORD kMinInterval = 250;
+constexpr UINT_PTR kFlushTimer = 1;
+// Apart from the ids the bar may use for its own animation.
+constexpr UINT_PTR kPositionTimer = 0x5042;
+} // namespace
+
 ProgressBarPeer::ProgressBarPeer(Resources& resources, Application& app, ProgressBar& bar)
     : Win32Peer(resources, app, bar), bar_(bar) {
     CreateChild(PROGRESS_CLASSW, 0);
-    Apply(Change::Position, -1);
+    ShowPosition();
+}
+
+void ProgressBarPeer::ShowPosition() {
+    if (timerArmed_) {
+        KillTimer(Handle(), kPositionTimer);
+        timerArmed_ = false;
+    }
+    SendMessageW(Handle(), PBM_SETRANGE32, 0, static_cast<LPARAM>(bar_.Max()));
+    SendMessageW(Handle(), PBM_SETPOS, static_cast<WPARAM>(bar_.Position()), 0);
+    lastShown_ = GetTickCount();
 }
 
 void ProgressBarPeer::Apply(Change what, int index) {
+    if (what == Change::Visible && timerArmed_) ShowPosition(); // shown as it stands
     if (what != Change::Position) return Win32Peer::Apply(what, index);
-    SendMessageW(Handle(), PBM_SETRANGE32, 0, static_cast<LPARAM>(bar_.Max()));
-    SendMessageW(Handle(), PBM_SETPOS, static_cast<WPARAM>(bar_.Position()), 0);
+    if (GetTickCount() - lastShown_ >= kMinInterval) {
+        ShowPosition();
+    } else if (!timerArmed_) {
+        SetTimer(Handle(), kPositionTimer, kMinInterval, nullptr);
+        timerArmed_ = true;
+    }
+}
+
+bool ProgressBarPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    if (msg == WM_TIMER && wp == kPositionTimer) {
+        ShowPosition();
+        result = 0;
+        return true;
+    }
+    return Win32Peer::OnMessage(msg, wp, lp, result);
 }
 
 RichEditPeer::RichEditPeer(Resources& resources, Application& app, RichEdit& edit)
@@ -113,6 +146,8 @@ RichEditPeer::RichEditPeer(Resources& resources, Application& app, RichEdit& edi
 }
 
 void RichEditPeer::ApplyLines() {
+    linesPending_ = !edit_.Visible();
+    if (linesPending_) return;
     std::wstring text;
     for (const auto& line : edit_.Lines()) {
         if (!text.empty()) text += L"\r\n";
@@ -122,6 +157,7 @@ void RichEditPeer::ApplyLines() {
 }
 
 void RichEditPeer::Apply(Change what, int index) {
+    if (what == Change::Visible && linesPending_) ApplyLines(); // before it shows
     if (what == Change::Text)
         ApplyLines();
     else if (what != Change::Caption) // the lines are its text, not a caption
@@ -161,11 +197,6 @@ void StatusBarPeer::ApplyPanels() {
         SendMessageW(hwnd, SB_SETTEXTW, static_cast<WPARAM>(i),
                      reinterpret_cast<LPARAM>(bar_.Panel(i).text.c_str()));
 }
-
-namespace {
-constexpr UINT_PTR kFlushTimer = 1;
-constexpr DWORD kMinInterval = 50;
-} // namespace
 
 void StatusBarPeer::ShowPanelText(int index) {
     SendMessageW(Handle(), SB_SETTEXTW, static_cast<WPARAM>(index),

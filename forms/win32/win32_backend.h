@@ -28,6 +28,7 @@ public:
     void HideForm(Form& form) override;
     void FormDestroyed(Form& form) override;
     void ProcessMessages(Application& app) override;
+    void ProcessMessagesWhenDue(Application& app) override;
     void RunLoop(Application& app) override;
     void RunModal(Application& app, Form& form) override;
     void TimerChanged(Timer& timer) override;
@@ -50,6 +51,7 @@ private:
     std::unique_ptr<win32::Resources> resources_;
     std::unique_ptr<win32::TimerWindow> timers_;
     std::vector<Form*> forms_;
+    DWORD lastPump_ = 0; // tick count of the last look at the queue
 };
 
 } // namespace forms

@@ -1,0 +1,210 @@
+#include "bench/figures.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <stdexcept>
+
+#include "bench/bench_clock.h"
+#include "bench/raw_walks.h"
+#include "bench/startup.h"
+#include "engine/primitives.h"
+
+namespace bench {
+
+namespace {
+
+std::string Format(const char* format, double a, double b = 0, double c = 0) {
+    char text[200];
+    std::snprintf(text, sizeof text, format, a, b, c);
+    return text;
+}
+
+// The figure of a timed comparison: the medians' ratio, with both medians in a note.
+Figure Compare(const char* name, double target, const std::vector<double>& program,
+               const std::vector<double>& raw) {
+    Figure f{name, Median(program) / Median(raw), target, {}};
+    f.notes.push_back(std::string(name) + Format(": program %.0f ms, raw %.0f ms (medians)",
+                                                 Median(program) * 1000, Median(raw) * 1000));
+    return f;
+}
+
+void Expect(bool holds, const std::string& what) {
+    if (!holds) throw std::runtime_error(what);
+}
+
+// The search-path scan's options: every deleted item listed, deleted for good, the
+// usual junk rules on; the old-files rule (.tmp among them) only when asked.
+void ScanOptions(TForm2& o, bool oldFiles) {
+    o.CheckBox24.SetChecked(true);
+    o.CheckBox3.SetChecked(false);
+    o.CheckBox23.SetChecked(false);
+    o.CheckBox12.SetChecked(false); // the tree's files are empty: size decides nothing here
+    o.CheckBox13.SetChecked(true);
+    o.CheckBox5.SetChecked(true);
+    o.CheckBox20.SetChecked(true);
+    o.CheckBox6.SetChecked(oldFiles);
+    o.Edit1.SetText(L"");
+    o.Edit4.SetText(L"");
+}
+
+std::wstring ScanRoot(const Sizes& s) {
+    return s.root + L"\\scan";
+}
+
+double TimeScan(ProgramHarness& program, const std::wstring& root) {
+    program.BeginRun(true);
+    const double seconds = TimeOf([&] { program.Run().Targets().ScanSearchPath(root); });
+    program.EndRun();
+    return seconds;
+}
+
+} // namespace
+
+Figure ScanNoMatch(ProgramHarness& program, const Sizes& s) {
+    const std::wstring root = ScanRoot(s);
+    BuildTree(root, s.tree, Part::Everything);
+    ScanOptions(program.Options(), false);
+    RawList(root); // the first listing fills the system's caches for both
+    std::vector<double> raw, ours;
+    for (int r = 0; r < s.repetitions; ++r) {
+        raw.push_back(TimeOf(
+            [&] { Expect(RawList(root) == std::size_t(s.tree.Files()), "tree incomplete"); }));
+        ours.push_back(TimeScan(program, root));
+        Expect(program.Run().State.DeletedCount == 0, "scan-nomatch deleted files");
+    }
+    return Compare("scan-nomatch", 1.2, ours, raw);
+}
+
+Figure ScanDelete(ProgramHarness& program, const Sizes& s) {
+    const std::wstring root = ScanRoot(s);
+    const std::size_t junk = static_cast<std::size_t>(s.tree.JunkFiles());
+    BuildTree(root, s.tree, Part::Everything);
+    ScanOptions(program.Options(), true);
+    std::vector<double> raw, ours;
+    for (int r = 0; r < s.repetitions; ++r) {
+        BuildTree(root, s.tree, Part::JunkOnly);
+        std::size_t deleted = 0;
+        raw.push_back(TimeOf([&] { deleted = RawDeleteMatching(root, L".tmp"); }));
+        Expect(deleted == junk, "raw scan-delete deleted " + std::to_string(deleted));
+        BuildTree(root, s.tree, Part::JunkOnly);
+        ours.push_back(TimeScan(program, root));
+        const int count = program.Run().State.DeletedCount;
+        Expect(count == static_cast<int>(junk), "scan-delete deleted " + std::to_string(count));
+        Expect(program.Main().Rows.List().Count() == count,
+               "scan-delete rows differ from its count");
+    }
+    ScanOptions(program.Options(), false);
+    return Compare("scan-delete", 1.3, ours, raw);
+}
+
+std::vector<Figure> TreeDelete(ProgramHarness& program, const Sizes& s) {
+    const std::wstring root = s.root + L"\\temp";
+    std::vector<double> raw, ours;
+    double longestGap = 0;
+    PumpGapMonitor monitor;
+    for (int r = 0; r < s.repetitions; ++r) {
+        BuildTree(root, s.tree, Part::Everything);
+        raw.push_back(TimeOf([&] { RawDeleteTree(root); }));
+        Expect(RawList(root) == 0, "raw tree-delete left files");
+        BuildTree(root, s.tree, Part::Everything);
+        program.BeginRun(false);
+        engine::RunState& state = program.Run().State;
+        state.CurrentPath = engine::WithBackslash(root);
+        monitor.Start();
+        ours.push_back(
+            TimeOf([&] { program.Run().Walkers().DeleteFolderTree(state.CurrentPath, false); }));
+        monitor.Stop();
+        longestGap = std::max(longestGap, monitor.LongestGapMs());
+        program.EndRun();
+        Expect(RawList(root) == 0, "tree-delete left files");
+    }
+    Figure gap{"stop-latency", longestGap, 100, {}};
+    gap.notes.push_back(
+        Format("stop-latency: longest gap between two message pumps %.0f ms", longestGap));
+    return {Compare("tree-delete", 1.3, ours, raw), gap};
+}
+
+Figure Recycle(ProgramHarness& program, const Sizes& s) {
+    const std::wstring folder = s.root + L"\\recycle";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    TForm2& o = program.Options();
+    o.CheckBox3.SetChecked(true);
+    std::vector<double> raw, ours;
+    for (int r = 0; r < s.repetitions; ++r) {
+        const std::wstring tag = std::to_wstring(r);
+        const std::vector<std::wstring> rawFiles =
+            BuildFlatFiles(folder + L"\\raw " + tag, L"raw " + tag, s.recycleFiles);
+        std::size_t recycled = 0;
+        raw.push_back(TimeOf([&] { recycled = RawRecycle(rawFiles); }));
+        Expect(recycled == rawFiles.size(), "raw recycle missed files");
+
+        forms::ListView& list = o.DeleteFileList();
+        list.Clear();
+        for (const std::wstring& path :
+             BuildFlatFiles(folder + L"\\ours " + tag, L"ours " + tag, s.recycleFiles))
+            list.Add(path, true);
+        program.BeginRun(true);
+        ours.push_back(TimeOf([&] { program.Run().Targets().DeleteFiles(); }));
+        const int count = program.Run().State.DeletedCount;
+        program.EndRun();
+        Expect(count == s.recycleFiles, "recycle deleted " + std::to_string(count));
+    }
+    o.DeleteFileList().Clear();
+    return Compare("recycle", 1.2, ours, raw);
+}
+
+std::vector<Figure> ResultRows(ProgramHarness& program, const Sizes& s) {
+    engine::ResultRows& rows = program.Main().Rows;
+    engine::Primitives& walkers = program.Run().Walkers();
+    std::vector<double> first, last;
+    double textBytes = 0, addedBytes = 0;
+    for (int r = 0; r < s.repetitions; ++r) {
+        program.BeginRun(true);
+        const std::size_t before = CommittedPrivateBytes();
+        double text = 0, start = Seconds();
+        for (int i = 0; i < s.rows; ++i) {
+            if (i == s.rows - s.rowWindow) start = Seconds();
+            const std::wstring caption = RealisticPath(i);
+            text += static_cast<double>(caption.size()) * sizeof(wchar_t);
+            rows.AddResultRow(caption, engine::picture::DeletedFile);
+            walkers.Pump(); // as a scan pumps once per item
+            if (i == s.rowWindow - 1) first.push_back(Seconds() - start);
+        }
+        last.push_back(Seconds() - start);
+        // A fresh heap only once: later repetitions reuse the blocks the first freed.
+        if (r == 0) {
+            addedBytes = static_cast<double>(CommittedPrivateBytes() - before);
+            textBytes = text;
+        }
+        program.EndRun();
+    }
+    program.Main().Rows.List().Clear();
+    Figure time{"rows-time", Median(last) / Median(first), 1.5, {}};
+    time.notes.push_back(
+        Format("rows-time: %.2f us a row over the first rows, %.2f us over the last",
+               Median(first) * 1e6 / s.rowWindow, Median(last) * 1e6 / s.rowWindow));
+    Figure memory{"rows-memory", addedBytes / textBytes, 1.5, {}};
+    memory.notes.push_back(Format("rows-memory: %.0f rows add %.1f MB for %.1f MB of UTF-16 text",
+                                  s.rows, addedBytes / 1048576, textBytes / 1048576));
+    return {time, memory};
+}
+
+Figure Startup(const Sizes& s, const std::wstring& folder) {
+    const std::wstring programPath = folder + L"\\WindowsTidyhawk.exe";
+    const std::wstring emptyPath = folder + L"\\bench_empty_window.exe";
+    // The program's first start in a prefix makes its settings key and data folder.
+    LaunchToFirstPaint(programPath);
+    LaunchToFirstPaint(emptyPath);
+    std::vector<double> ours, empty;
+    // Launches are short and vary with what else the machine does: more of them.
+    for (int r = 0; r < std::max(7, s.repetitions); ++r) {
+        empty.push_back(LaunchToFirstPaint(emptyPath));
+        ours.push_back(LaunchToFirstPaint(programPath));
+    }
+    Figure f = Compare("startup", 1.5, ours, empty);
+    f.notes.back() = Format("startup: program %.0f ms, empty window program %.0f ms (medians)",
+                            Median(ours) * 1000, Median(empty) * 1000);
+    return f;
+}
+
+} // namespace bench
