@@ -36,5 +36,24 @@ test: build
 run: win32
 	@tools/run.sh $(ARGS)
 
+.PHONY: safety fuzz
+# Randomized whole runs: 2,000 generated cases for each of five fixed seeds.
+SAFETY_SEEDS ?= 11,23,37,41,53
+SAFETY_CASES ?= 2000
+safety: host
+	@$(HOST)/safety_tests --cases $(SAFETY_CASES) --seed $(SAFETY_SEEDS) --jobs $(JOBS)
+
+# Each fuzz target for FUZZ_SECONDS (60) in its own clang tree, build/fuzz.
+fuzz:
+	@tools/fuzz.sh
+
+.PHONY: bench
+# The speed figures, each against a baseline taken in the same run, under Wine on a
+# virtual screen (see bench/). BENCH_ARGS passes options: --scale 10 for a quick look.
+bench: win32
+	@cmake --build $(WIN) -j$(JOBS) --target tidyhawk_bench bench_empty_window \
+		| grep -vE '^\[ *[0-9]+%\]|^(gmake|make)\[' || true
+	@bench/run.sh $(BENCH_ARGS)
+
 clean:
 	rm -rf build

@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <climits>
+
 #include "app/about_box.h"
 #include "resources/resource_ids.h"
 #include "settings/explorer_verb.h"
@@ -184,8 +186,13 @@ void TForm1::RestorePlacement(platform::RegistryKey& key) {
     read(L"Top", r.top);
     read(L"Width", r.width);
     read(L"Height", r.height);
-    // A placement saved on a screen that is gone would open the window out of sight.
-    if (!services_.desktop.IsOnAnyMonitor({r.left, r.top, r.left + r.width, r.top + r.height}))
+    // A damaged size, or a placement saved on a screen that is gone, would open the
+    // window out of sight.
+    const long long right = static_cast<long long>(r.left) + r.width;
+    const long long bottom = static_cast<long long>(r.top) + r.height;
+    if (r.width <= 0 || r.height <= 0 || right > INT_MAX || bottom > INT_MAX) return;
+    if (!services_.desktop.IsOnAnyMonitor(
+            {r.left, r.top, static_cast<int>(right), static_cast<int>(bottom)}))
         return;
     SetPosition(forms::Position::Designed);
     SetBounds(r);

@@ -23,7 +23,7 @@ struct Sizes {
     int recycleFiles = 2000;
     int rows = 1000000;
     int rowWindow = 10000; // rows timed at the start and at the end of the list
-    int repetitions = 3;
+    int repetitions = 5;
     std::wstring root = L"C:\\bench";
 };
 

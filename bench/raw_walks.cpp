@@ -39,6 +39,14 @@ template <class Visit> void Walk(const std::wstring& folder, Visit& visit) {
     } while (FindNextFileW(find.Get(), &data));
 }
 
+// The shell tells the desktop of each deletion; a loop that never looks at its queue
+// could leave the shell waiting on this thread, and the baseline must not be slowed so.
+void ServeQueue() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&msg);
+}
+
 bool IsFolder(const WIN32_FIND_DATAW& data) {
     return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
@@ -86,6 +94,7 @@ std::size_t RawRecycle(const std::vector<std::wstring>& files) {
         operation.pFrom = from.c_str();
         operation.fFlags = FOF_ALLOWUNDO | FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI;
         if (SHFileOperationW(&operation) == 0 && !operation.fAnyOperationsAborted) ++recycled;
+        ServeQueue();
     }
     return recycled;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -69,7 +70,9 @@ public:
     int LastMadeVisible() const { return lastVisible_; }
 
 private:
-    std::vector<ListItem> items_;
+    // A deque: a results list grows to millions of rows, and adding one never moves the
+    // others or leaves half the storage unused, as a growing array would.
+    std::deque<ListItem> items_;
     std::vector<ListColumn> columns_;
     Compare compare_;
     int lastVisible_ = -1;

@@ -41,7 +41,7 @@ ListViewPeer::ListViewPeer(Resources& resources, Application& app, ListView& lis
     // Owner data: the view asks for the check state along with the text.
     if (list.CheckBoxes) SendMessageW(Handle(), LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
     ApplyingScope applying(*this);
-    ApplyImages();
+    EnsureImages();
     ApplyColumns();
     ApplyAllItems();
     lastScroll_ = GetTickCount() - kFlushDelayMs; // the first scroll is not held back
@@ -68,6 +68,15 @@ void ListViewPeer::ApplyImages() {
     }
     if (images)
         SendMessageW(Handle(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
+}
+
+void ListViewPeer::EnsureImages() {
+    // The system's image list is a handle to share; the program's pictures are read from
+    // its resources, which waits until a row is there to show them: a list starts
+    // empty, and the main window's fills only after it is first shown.
+    if (imagesApplied_ || (list_.Images == SmallImages::Program && list_.Count() == 0)) return;
+    imagesApplied_ = true;
+    ApplyImages();
 }
 
 void ListViewPeer::ApplyColumns() {
@@ -120,6 +129,7 @@ void ListViewPeer::SetNativeSelected(int index, bool on) {
 }
 
 void ListViewPeer::ApplyAllItems() {
+    EnsureImages();
     SendMessageW(Handle(), LVM_SETITEMCOUNT, static_cast<WPARAM>(list_.Count()), LVSICF_NOSCROLL);
     maybeSelected_ = true;
     SyncNativeSelection();
@@ -164,6 +174,7 @@ void ListViewPeer::Flush() {
 void ListViewPeer::ApplyCount() {
     int from = std::exchange(pendingFrom_, kNothingPending);
     ApplyingScope applying(*this);
+    EnsureImages();
     SendMessageW(Handle(), LVM_SETITEMCOUNT, static_cast<WPARAM>(list_.Count()),
                  LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
     // The view keeps selection by row number: rows that moved take theirs along.

@@ -21,6 +21,7 @@ protected:
 
 private:
     void ApplyImages();
+    void EnsureImages();
     void ApplyColumns();
     void FitColumns();
     void ApplyAllItems();
@@ -58,6 +59,7 @@ private:
     bool flushArmed_ = false;
     bool maybeSelected_ = false; // a row may be selected: selection must be visited
     bool fitting_ = false;
+    bool imagesApplied_ = false;
 };
 
 } // namespace forms::win32

@@ -68,7 +68,6 @@ const char* SettingsLoad(const std::uint8_t* data, std::size_t size) {
     fakes.shell.Folders[platform::csidl::AppData] = L"C:\\Users\\ann\\AppData\\Roaming";
     const std::uint8_t faults = in.Byte();
     Fill(fakes.registry, in);
-    fakes.registry.FailOpen = (faults & 1) != 0;
     if (faults & 2) fakes.registry.FailWritesAfter = faults >> 2;
     platform::Services services = fakes.View();
     forms::HeadlessBackend backend;
@@ -76,6 +75,9 @@ const char* SettingsLoad(const std::uint8_t* data, std::size_t size) {
     app::Program program(application, services, {});
     program.Form1().Show();
     backend.Advance(250);
+    // A key that cannot be opened at all: a load keeps the options as they are. (The
+    // main window opens the key before any of this, so the refusal comes only now.)
+    fakes.registry.FailOpen = (faults & 1) != 0;
     program.Form2().Store.LoadSettings();
     const int days = program.Form2().UpDown1.Position();
     if (days < 1 || days > 32000) return "the log's days left their range";

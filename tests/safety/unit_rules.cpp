@@ -1,6 +1,5 @@
 #include "tests/safety/unit_rules.h"
 
-#include "tests/safety/junk_rules.h"
 #include "tests/safety/path_text.h"
 
 namespace safety {

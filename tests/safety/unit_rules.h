@@ -29,7 +29,7 @@ private:
     bool Excluded(const std::wstring& key) const;
     bool FitsRecycleBin(const std::wstring& key) const;
     bool WalkerMust(const std::wstring& key, const std::wstring& top) const;
-    std::wstring CacheFolder(const std::wstring& key, const std::wstring& root, bool exact) const;
+    std::wstring CacheFolder(const std::wstring& key, const std::wstring& root, bool withLinks) const;
     bool FirefoxMay(int unit, const std::wstring& key, const std::wstring& root) const;
     bool FirefoxMust(int unit, const std::wstring& key, const std::wstring& root) const;
     bool UserFolderMust(const std::wstring& key, const std::wstring& root) const;

@@ -29,10 +29,10 @@ bool HasDotChild(const Snapshot& snapshot, const std::wstring& key) {
 } // namespace
 
 // The first folder on the way from root to key named "Cache" (the browser's own name,
-// in its letters), met before any dot entry. A link of that name may go as a link, but
-// need not: only with `exact` off does it count. Empty when there is none.
+// in its letters), met before any dot entry. A link of that name may go as a link but
+// need not, so it counts only `withLinks`. Empty when there is none.
 std::wstring UnitRules::CacheFolder(const std::wstring& key, const std::wstring& root,
-                                    bool exact) const {
+                                    bool withLinks) const {
     const std::wstring rel = RelativePart(key, root);
     std::size_t at = 0;
     while (at < rel.size()) {
@@ -42,7 +42,8 @@ std::wstring UnitRules::CacheFolder(const std::wstring& key, const std::wstring&
         const std::wstring folder = root + L"\\" + rel.substr(0, end);
         const Item* item = At(folder);
         const std::wstring name = item ? LastName(item->path) : std::wstring();
-        const bool folderLike = item && (item->IsFolder() || (!exact && item->kind == NodeKind::Junction));
+        const bool folderLike =
+            item && (item->IsFolder() || (withLinks && item->kind == NodeKind::Junction));
         if (folderLike && name == L"Cache") return folder;
         at = end + 1;
     }
@@ -56,7 +57,7 @@ bool UnitRules::FirefoxMay(int unit, const std::wstring& key, const std::wstring
     const std::wstring rel = RelativePart(key, root);
     if (!extra.empty() && FileLike(item) && !AnyDot(rel) && LastName(item->path) == extra)
         return true;
-    const std::wstring cache = CacheFolder(key, root, false);
+    const std::wstring cache = CacheFolder(key, root, true);
     if (cache.empty()) return false;
     const std::wstring inside = RelativePart(key, cache);
     return key == cache || inside[0] != L'.';
@@ -69,7 +70,7 @@ bool UnitRules::FirefoxMust(int unit, const std::wstring& key, const std::wstrin
     const std::wstring rel = RelativePart(key, root);
     if (!extra.empty() && FileLike(item) && LastName(item->path) == extra)
         return !AnyDot(rel) && !item->locked && !BelowDenied(key, root);
-    const std::wstring cache = CacheFolder(key, root, true);
+    const std::wstring cache = CacheFolder(key, root, false);
     if (cache.empty() || BelowDenied(cache, root)) return false;
     // The folder found goes as well, once nothing is left in it.
     if (key == cache) return !HasDotChild(before_, cache) && !before_.Blocked(cache);

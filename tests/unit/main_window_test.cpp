@@ -103,6 +103,17 @@ TEST_F(MainWindowTest, PlacementOnAScreenThatIsGoneOpensCentred) {
     fakes.desktop.Monitors.push_back({1024, 0, 2048, 768});
     Start();
     EXPECT_EQ(Form1().Left(), 2000);
+    program.reset();
+
+    // Sizes that overflow or make no window keep the design placement.
+    SetDword(L"Left", 0x7FFFFFF0);
+    Start();
+    EXPECT_EQ(Form1().ClientWidth(), 733);
+    program.reset();
+    SetDword(L"Left", 10);
+    SetDword(L"Width", 0xFFFFFF00);
+    Start();
+    EXPECT_EQ(Form1().ClientWidth(), 733);
 }
 
 TEST_F(MainWindowTest, StartupChainRunsInOrderAndLoadsSettingsOnce) {
