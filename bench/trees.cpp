@@ -39,15 +39,23 @@ int FillFolder(const std::wstring& folder, const TreeShape& shape, Part part) {
 
 } // namespace
 
+std::wstring TopFolder(const std::wstring& root, int top) {
+    return root + Numbered(L"\\Folder %02d", top);
+}
+
+int BuildTopFolder(const std::wstring& root, int top, const TreeShape& shape, Part part) {
+    const std::wstring folder = TopFolder(root, top);
+    int made = FillFolder(folder, shape, part);
+    for (int s = 0; s < shape.subFolders; ++s)
+        made += FillFolder(folder + Numbered(L"\\Cache %03d", s), shape, part);
+    return made;
+}
+
 int BuildTree(const std::wstring& root, const TreeShape& shape, Part part) {
     CreateDirectoryW(root.c_str(), nullptr);
     int made = 0;
-    for (int t = 0; t < shape.topFolders; ++t) {
-        const std::wstring top = root + Numbered(L"\\Folder %02d", t);
-        made += FillFolder(top, shape, part);
-        for (int s = 0; s < shape.subFolders; ++s)
-            made += FillFolder(top + Numbered(L"\\Cache %03d", s), shape, part);
-    }
+    for (int t = 0; t < shape.topFolders; ++t)
+        made += BuildTopFolder(root, t, shape, part);
     return made;
 }
 

@@ -23,6 +23,9 @@ enum class Part { Everything, JunkOnly };
 // Makes what is missing of the tree below root (root itself included); with JunkOnly
 // only the junk files, which is all a deleting scan takes away. Returns the files made.
 int BuildTree(const std::wstring& root, const TreeShape& shape, Part part);
+// One top folder of the tree (numbered from 0) and what is below it.
+std::wstring TopFolder(const std::wstring& root, int top);
+int BuildTopFolder(const std::wstring& root, int top, const TreeShape& shape, Part part);
 
 // Makes count empty files in one new folder; returns their paths. Names carry the tag,
 // so files sent to the recycle bin in one repetition never meet those of another there.
