@@ -16,6 +16,11 @@ namespace {
 constexpr int kMaxPictures = 256;
 constexpr UINT_PTR kFlushTimer = 0x544C; // apart from the ids the view uses itself
 constexpr UINT kFlushDelayMs = 250;
+constexpr UINT kMaxFlushDelayMs = 1000;
+// A flush repaints the view, which takes from a few to tens of milliseconds: the next
+// one waits at least this many times as long, so that a list filling at full speed
+// never takes more than a small share of the time.
+constexpr UINT kFlushCostFactor = 10;
 constexpr UINT kUnchecked = INDEXTOSTATEIMAGEMASK(1);
 constexpr UINT kChecked = INDEXTOSTATEIMAGEMASK(2);
 
@@ -44,6 +49,7 @@ ListViewPeer::ListViewPeer(Resources& resources, Application& app, ListView& lis
     EnsureImages();
     ApplyColumns();
     ApplyAllItems();
+    flushDelay_ = kFlushDelayMs;
     lastScroll_ = GetTickCount() - kFlushDelayMs; // the first scroll is not held back
 }
 
@@ -148,7 +154,7 @@ void ListViewPeer::ScrollTo(int index) {
     // A scan asks for every row it adds, and each scroll repaints the view: within the
     // flush delay of the last scroll only the latest request is kept, for the flush.
     scrollPending_ = index;
-    if (GetTickCount() - lastScroll_ >= kFlushDelayMs)
+    if (GetTickCount() - lastScroll_ >= flushDelay_)
         Flush(); // the row may be one the view has not taken up yet
     else
         ArmFlush();
@@ -156,19 +162,23 @@ void ListViewPeer::ScrollTo(int index) {
 
 void ListViewPeer::ArmFlush() {
     if (flushArmed_) return;
-    flushArmed_ = SetTimer(Handle(), kFlushTimer, kFlushDelayMs, nullptr) != 0;
+    flushArmed_ = SetTimer(Handle(), kFlushTimer, flushDelay_, nullptr) != 0;
     if (!flushArmed_) Flush();
 }
 
 void ListViewPeer::Flush() {
     if (flushArmed_) KillTimer(Handle(), kFlushTimer);
     flushArmed_ = false;
+    const DWORD start = GetTickCount();
     if (pendingFrom_ != kNothingPending) ApplyCount();
-    if (scrollPending_ < 0) return;
-    const int index = std::exchange(scrollPending_, -1);
-    lastScroll_ = GetTickCount();
-    if (index < list_.Count())
-        SendMessageW(Handle(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
+    if (scrollPending_ >= 0) {
+        const int index = std::exchange(scrollPending_, -1);
+        if (index < list_.Count())
+            SendMessageW(Handle(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
+        lastScroll_ = GetTickCount();
+    }
+    const DWORD cost = GetTickCount() - start;
+    flushDelay_ = std::clamp<DWORD>(cost * kFlushCostFactor, kFlushDelayMs, kMaxFlushDelayMs);
 }
 
 void ListViewPeer::ApplyCount() {

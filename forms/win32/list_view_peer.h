@@ -56,6 +56,7 @@ private:
     int pendingFrom_ = kNothingPending; // first row moved since the view last caught up
     int scrollPending_ = -1;            // the row last asked to be scrolled into view
     DWORD lastScroll_ = 0;              // tick count of the last scroll
+    DWORD flushDelay_ = 0;              // the least time between two flushes, in ms
     bool flushArmed_ = false;
     bool maybeSelected_ = false; // a row may be selected: selection must be visited
     bool fitting_ = false;

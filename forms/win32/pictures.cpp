@@ -9,6 +9,17 @@ UniqueIcon LoadIconResource(HINSTANCE instance, int id, int size) {
         LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
 
+// Adds an icon through its own bitmaps: the list draws it exactly as ImageList_AddIcon
+// would, and on some systems many times faster (AddIcon renders the icon anew).
+void AddIcon(HIMAGELIST list, HICON icon) {
+    ICONINFO info{};
+    if (GetIconInfo(icon, &info)) {
+        UniqueBitmap color(info.hbmColor), mask(info.hbmMask);
+        if (color && ImageList_Add(list, color.Get(), mask.Get()) >= 0) return;
+    }
+    ImageList_AddIcon(list, icon);
+}
+
 UniqueImageList LoadIcons(HINSTANCE instance, int firstId, int maxCount, int size) {
     UniqueIcon first = LoadIconResource(instance, firstId, size);
     if (!first) return {};
@@ -21,11 +32,11 @@ UniqueImageList LoadIcons(HINSTANCE instance, int firstId, int maxCount, int siz
     int cx = bm.bmWidth, cy = color ? bm.bmHeight : bm.bmHeight / 2;
     UniqueImageList list(ImageList_Create(cx, cy, ILC_COLOR32 | ILC_MASK, maxCount, 0));
     if (!list) return {};
-    ImageList_AddIcon(list.Get(), first.Get());
+    AddIcon(list.Get(), first.Get());
     for (int k = 1; k < maxCount; ++k) {
         UniqueIcon icon = LoadIconResource(instance, firstId + k, cx);
         if (!icon) break;
-        ImageList_AddIcon(list.Get(), icon.Get());
+        AddIcon(list.Get(), icon.Get());
     }
     return list;
 }

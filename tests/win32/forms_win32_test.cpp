@@ -22,6 +22,7 @@
 #include "forms/win32/pictures.h"
 #include "forms/win32/win32_backend.h"
 #include "platform/error.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
@@ -616,6 +617,63 @@ TEST(Win32Pictures, IconsUnderConsecutiveNumbersMakeOneListOfTheAskedSize) {
     ImageList_GetIconSize(list.Get(), &cx, &cy);
     EXPECT_EQ(cx, 16);
     EXPECT_EQ(cy, 16);
+}
+
+// What a picture list draws at the given place on white, pixel by pixel.
+std::vector<COLORREF> DrawnOnWhite(HIMAGELIST list, int index, int size) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), size, size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    win32::UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
+    win32::UniqueBitmap bitmap(CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    win32::SelectedObject selected(dc.Get(), bitmap.Get());
+    RECT all{0, 0, size, size};
+    FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    ImageList_Draw(list, index, dc.Get(), 0, 0, ILD_NORMAL);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            pixels.push_back(GetPixel(dc.Get(), x, y));
+    return pixels;
+}
+
+// The program's own pictures, read from the program beside the tests.
+HMODULE ProgramPictures() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring program = path;
+    program = program.substr(0, program.find_last_of(L"\\/") + 1) + L"WindowsTidyhawk.exe";
+    return LoadLibraryExW(program.c_str(), nullptr,
+                          LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+}
+
+TEST(Win32Pictures, IconsDrawExactlyAsTheSystemsOwnIconCopyDrawsThem) {
+    // The toolbar glyphs and the results pictures have soft, partly transparent edges,
+    // which must survive the way icons are put into a list: compared with a list the
+    // system fills from the same icons itself.
+    HMODULE program = ProgramPictures();
+    ASSERT_TRUE(program);
+    struct Case {
+        int first, count, size;
+    };
+    for (Case c : {Case{IDI_GLYPH_CLEAN, 1, 0}, Case{IDI_RESULTS_FIRST, 5, 16}}) {
+        auto list = win32::LoadPictures(program, c.first, c.count, c.size);
+        ASSERT_TRUE(list);
+        int cx = 0, cy = 0;
+        ImageList_GetIconSize(list.Get(), &cx, &cy);
+        ASSERT_EQ(ImageList_GetImageCount(list.Get()), c.count);
+        win32::UniqueImageList reference(ImageList_Create(cx, cy, ILC_COLOR32 | ILC_MASK, 1, 0));
+        for (int k = 0; k < c.count; ++k) {
+            win32::UniqueIcon icon(static_cast<HICON>(
+                LoadImageW(program, MAKEINTRESOURCEW(c.first + k), IMAGE_ICON, cx, cy, 0)));
+            ASSERT_TRUE(icon);
+            ImageList_AddIcon(reference.Get(), icon.Get());
+        }
+        for (int k = 0; k < c.count; ++k)
+            EXPECT_EQ(DrawnOnWhite(list.Get(), k, cx), DrawnOnWhite(reference.Get(), k, cx))
+                << "picture " << c.first + k;
+    }
+    FreeLibrary(program);
 }
 
 TEST(Win32Pictures, ABitmapStripIsCutIntoSquareFrames) {
