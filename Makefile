@@ -51,7 +51,7 @@ fuzz:
 # The speed figures, each against a baseline taken in the same run, under Wine on a
 # virtual screen (see bench/). BENCH_ARGS passes options: --scale 10 for a quick look.
 bench: win32
-	@cmake --build $(WIN) -j$(JOBS) --target tidyhawk_bench bench_empty_window \
+	@cmake --build $(WIN) -j$(JOBS) --target tidyhawk_bench bench_empty_window bench_controls_window \
 		| grep -vE '^\[ *[0-9]+%\]|^(gmake|make)\[' || true
 	@bench/run.sh $(BENCH_ARGS)
 

@@ -255,18 +255,24 @@ std::vector<Figure> ResultRows(ProgramHarness& program, const Sizes& s) {
 Figure Startup(const Sizes& s, const std::wstring& folder) {
     const std::wstring programPath = folder + L"\\WindowsTidyhawk.exe";
     const std::wstring emptyPath = folder + L"\\bench_empty_window.exe";
+    const std::wstring controlsPath = folder + L"\\bench_controls_window.exe";
     // The program's first start in a prefix makes its settings key and data folder.
     LaunchToFirstPaint(programPath);
     LaunchToFirstPaint(emptyPath);
-    std::vector<double> ours, empty;
+    LaunchToFirstPaint(controlsPath);
+    std::vector<double> ours, empty, controls;
     // Launches are short and vary with what else the machine does: more of them.
     for (int r = 0; r < std::max(7, s.repetitions); ++r) {
         empty.push_back(LaunchToFirstPaint(emptyPath));
         ours.push_back(LaunchToFirstPaint(programPath));
+        controls.push_back(LaunchToFirstPaint(controlsPath));
     }
     Figure f = Compare("startup", 1.5, ours, empty);
     f.notes.back() = Format("startup: program %.0f ms, empty window program %.0f ms (medians)",
                             Median(ours) * 1000, Median(empty) * 1000);
+    f.notes.push_back(Format("startup: a window with the same kinds of controls and no program "
+                             "behind them %.0f ms, %.2f times the empty window",
+                             Median(controls) * 1000, Median(controls) / Median(empty)));
     return f;
 }
 

@@ -19,8 +19,8 @@ constexpr UINT kFlushDelayMs = 250;
 constexpr UINT kMaxFlushDelayMs = 1000;
 // A flush repaints the view, which takes from a few to tens of milliseconds: the next
 // one waits at least this many times as long, so that a list filling at full speed
-// never takes more than a small share of the time.
-constexpr UINT kFlushCostFactor = 10;
+// spends no more than about a twentieth of its time catching up.
+constexpr UINT kFlushCostFactor = 20;
 constexpr UINT kUnchecked = INDEXTOSTATEIMAGEMASK(1);
 constexpr UINT kChecked = INDEXTOSTATEIMAGEMASK(2);
 
