@@ -15,6 +15,8 @@ namespace {
 
 constexpr int kMaxPictures = 256;
 constexpr UINT_PTR kFlushTimer = 0x544C; // apart from the ids the view uses itself
+// Asks the view to fit its columns once it has finished what it is doing.
+constexpr UINT kRefitMessage = WM_APP + 0x4C;
 constexpr UINT kFlushDelayMs = 250;
 constexpr UINT kMaxFlushDelayMs = 1000;
 // A flush repaints the view, which takes from a few to tens of milliseconds: the next
@@ -327,7 +329,16 @@ bool ListViewPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         return true;
     case WM_SIZE:
         result = Default(msg, wp, lp);
+        // A scroll bar that comes or goes resizes the view in the middle of its own
+        // update (a new row count, a new column width), and a width set from there is
+        // judged against the size it had before: the columns are fitted afterwards.
+        if (!refitPosted_) refitPosted_ = PostMessageW(Handle(), kRefitMessage, 0, 0) != FALSE;
+        if (!refitPosted_) FitColumns();
+        return true;
+    case kRefitMessage:
+        refitPosted_ = false;
         FitColumns();
+        result = 0;
         return true;
     default: break;
     }

@@ -60,6 +60,7 @@ private:
     bool flushArmed_ = false;
     bool maybeSelected_ = false; // a row may be selected: selection must be visited
     bool fitting_ = false;
+    bool refitPosted_ = false; // a fit of the columns is on its way
     bool imagesApplied_ = false;
 };
 
