@@ -48,6 +48,8 @@ public:
         panel.SetAlign(Align::Top);
         check.SetBounds({8, 8, 160, 20});
         check.SetCaption(L"Remove temporary files");
+        progress.SetBounds({200, 8, 120, 16});
+        progress.SetMax(500);
         status.SetHeight(20);
         status.SetAlign(Align::Bottom);
         status.SetPanels({{L"Ready", 120}, {L"0 files", 80}});
@@ -59,6 +61,7 @@ public:
     }
     Panel panel{this, L"Panel1"};
     CheckBox check{&panel, L"CheckBox1"};
+    ProgressBar progress{&panel, L"ProgressBar1"};
     StatusBar status{this, L"StatusBar1"};
     ListView list{this, L"ListView1"};
     Timer timer{*this, L"Timer1", 15};
@@ -297,6 +300,55 @@ TEST_F(Win32FormsTest, MakeVisibleScrollsToARowJustAdded) {
     EXPECT_GT(perPage, 0);
     EXPECT_LE(top, 250);
     EXPECT_LT(250, top + perPage);
+}
+
+TEST_F(Win32FormsTest, RowsThatComeToFitTheListLeaveItWithoutScrollBars) {
+    // As the settings summary is rebuilt: one row too many for the height, then the
+    // list cleared, its column renamed and filled with rows that just fit.
+    MainTestForm form(app);
+    form.Show();
+    HWND list = backend.HandleOf(form.list);
+    const int perPage = static_cast<int>(SendMessageW(list, LVM_GETCOUNTPERPAGE, 0, 0));
+    ASSERT_GT(perPage, 1);
+    auto fill = [&](int rows) {
+        form.list.Clear();
+        form.list.SetColumnCaption(0, L"File");
+        for (int i = 0; i < rows; ++i)
+            form.list.Add(L"row" + std::to_wstring(i));
+        ASSERT_TRUE(RowsShown(list, rows));
+        PumpFor(300);
+    };
+    auto bars = [&] { return GetWindowLongW(list, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL); };
+    fill(perPage + 1);
+    EXPECT_EQ(bars(), WS_VSCROLL);
+    fill(perPage);
+    EXPECT_EQ(bars(), 0);
+    RECT client{};
+    GetClientRect(list, &client);
+    EXPECT_EQ(SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0), client.right)
+        << "the column fills the width the vertical bar gave back";
+}
+
+TEST_F(Win32FormsTest, ABurstOfStatusTextsAndPositionsEndsShowingTheLastOfEach) {
+    MainTestForm form(app);
+    form.Show();
+    HWND status = backend.HandleOf(form.status);
+    HWND progress = backend.HandleOf(form.progress);
+    for (int i = 1; i <= 3000; ++i) {
+        form.status.SetPanelText(0, L"Deleting file" + std::to_wstring(i));
+        form.progress.SetPosition(i % 500);
+        app.ProcessMessagesWhenDue(); // as a walk pumps once per entry
+    }
+    auto panelText = [&] {
+        wchar_t text[64] = {};
+        SendMessageW(status, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+        return std::wstring(text);
+    };
+    // Nothing more is set: the loop alone must bring the last state to the screen.
+    EXPECT_TRUE(PumpUntil([&] {
+        return panelText() == L"Deleting file3000" &&
+               SendMessageW(progress, PBM_GETPOS, 0, 0) == 3000 % 500;
+    }, 1500)) << "shown: " << std::string(panelText().begin(), panelText().end());
 }
 
 TEST_F(Win32FormsTest, ListSelectionStaysWithItsItemWhenRowsAreInsertedOrRemoved) {
