@@ -205,3 +205,38 @@ wait_summary() { # window, [timeout in seconds]
   done
   return 1
 }
+
+# A run long enough to stop, stopped: 40,000 files in the temporary folder and a user
+# folder for a later category, the run starting by itself with Autoclose on and no boxes.
+# Starts the program, presses Stop (the Clean button's place) once the walk is under
+# way, and waits for the question. Sets c, temp, wid and box (the question's window).
+start_run_and_press_stop() {
+  new_prefix
+  c="$WINEPREFIX/drive_c"
+  temp="$(user_dir)/Temp"
+  [ -d "$temp" ] || temp="$(user_dir)/AppData/Local/Temp"
+  mkdir -p "$temp/many" "$c/UserJunk"
+  (cd "$temp/many" && seq -f 'f%05g.tmp' 1 40000 | xargs touch)
+  echo x >"$c/UserJunk/later.txt"
+
+  reg_import <<'REG'
+[HKEY_CURRENT_USER\Software\Ambervale\Purgo]
+"Autobegin"=dword:00000001
+"Displaybox"=dword:00000000
+"Displayresultsbox"=dword:00000000
+"ShowEmptyrecycle"=dword:00000000
+"Logs"=dword:00000001
+"Autoclose"=dword:00000001
+"Foldernum"=dword:00000001
+"Foldera0"="C:\\UserJunk"
+REG
+
+  start_program
+  wid=$(wait_window "Ace Tidyhawk" 60) || fail "the main window did not appear"
+  for _ in $(seq 1 100); do
+    [ "$(find "$temp/many" -maxdepth 1 -name '*.tmp' | head -n 39000 | wc -l)" -lt 39000 ] && break
+    sleep 0.1
+  done
+  click_client "$wid" 733 524 29 32
+  box=$(wait_window "Stop Confirmation" 20) || fail "no stop question"
+}

@@ -25,33 +25,11 @@ namespace platform::win32 {
 namespace {
 
 using testing_support::Exists;
+using testing_support::MakeFolder;
 using testing_support::Raw;
+using testing_support::RemoveTree;
+using testing_support::ScratchFolderTest;
 using testing_support::WriteBytes;
-
-bool MakeFolder(const std::wstring& path) {
-    return ::CreateDirectoryW(Raw(path).c_str(), nullptr) != FALSE;
-}
-
-// Takes a tree away without entering links: a junction goes as itself.
-void RemoveTree(const std::wstring& path) {
-    const std::wstring raw = Raw(path);
-    DWORD attributes = ::GetFileAttributesW(raw.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return;
-    ::SetFileAttributesW(raw.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-        ::DeleteFileW(raw.c_str());
-        return;
-    }
-    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
-        WIN32_FIND_DATAW found{};
-        UniqueFind find(NullIfInvalid(::FindFirstFileW((raw + L"\\*").c_str(), &found)));
-        for (bool more = bool(find); more; more = ::FindNextFileW(find.Get(), &found)) {
-            std::wstring name = found.cFileName;
-            if (name != L"." && name != L"..") RemoveTree(path + L"\\" + name);
-        }
-    }
-    ::RemoveDirectoryW(raw.c_str());
-}
 
 std::map<std::wstring, FindData> Entries(FileSystem& files, const std::wstring& pattern) {
     std::map<std::wstring, FindData> entries;
@@ -97,28 +75,6 @@ bool MakeFolders(const std::wstring& root, const std::wstring& deep) {
         if (!MakeFolder(deep.substr(0, end))) return false;
     return MakeFolder(deep);
 }
-
-class ScratchFolderTest : public testing::Test {
-protected:
-    void SetUp() override {
-        wchar_t temp[MAX_PATH + 1] = {};
-        ASSERT_GT(::GetTempPathW(MAX_PATH + 1, temp), 0u);
-        std::string test = testing::UnitTest::GetInstance()->current_test_info()->name();
-        root_ = std::wstring(temp) + L"tidyhawk-" + std::wstring(test.begin(), test.end()) + L"-" +
-                std::to_wstring(::GetCurrentProcessId());
-        RemoveTree(root_);
-        ASSERT_TRUE(MakeFolder(root_));
-    }
-    void TearDown() override {
-        RemoveTree(root_);
-        EXPECT_FALSE(Exists(root_)) << "scratch folder left behind";
-    }
-    std::wstring In(const std::wstring& name) const { return root_ + L"\\" + name; }
-
-    Win32FileSystem files_;
-    Win32Shell shell_;
-    std::wstring root_;
-};
 
 using ListingTest = ScratchFolderTest;
 using RemovalTest = ScratchFolderTest;

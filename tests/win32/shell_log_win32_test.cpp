@@ -47,20 +47,6 @@ std::vector<std::wstring> NamesIn(const std::wstring& folder) {
     return names;
 }
 
-void RemoveTree(const std::wstring& path) {
-    const std::wstring raw = Raw(path);
-    DWORD attributes = ::GetFileAttributesW(raw.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return;
-    ::SetFileAttributesW(raw.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-        ::DeleteFileW(raw.c_str());
-        return;
-    }
-    for (const std::wstring& name : NamesIn(path))
-        RemoveTree(path + L"\\" + name);
-    ::RemoveDirectoryW(raw.c_str());
-}
-
 // Folders below root, each name 40 characters, until the path reaches length.
 std::wstring MakeDeepFolders(const std::wstring& root, std::size_t length) {
     std::wstring path = root;
@@ -78,28 +64,7 @@ std::string BinaryText() {
     return std::string(bytes, sizeof bytes - 1);
 }
 
-class ContentTest : public testing::Test {
-protected:
-    void SetUp() override {
-        wchar_t temp[MAX_PATH + 1] = {};
-        ASSERT_GT(::GetTempPathW(MAX_PATH + 1, temp), 0u);
-        std::string test = testing::UnitTest::GetInstance()->current_test_info()->name();
-        root_ = std::wstring(temp) + L"tidyhawk-" + std::wstring(test.begin(), test.end()) + L"-" +
-                std::to_wstring(::GetCurrentProcessId());
-        RemoveTree(root_);
-        ASSERT_TRUE(::CreateDirectoryW(Raw(root_).c_str(), nullptr));
-    }
-    void TearDown() override {
-        RemoveTree(root_);
-        EXPECT_FALSE(Exists(root_)) << "scratch folder left behind";
-    }
-    std::wstring In(const std::wstring& name) const { return root_ + L"\\" + name; }
-
-    Win32FileSystem files_;
-    Win32Shell shell_;
-    std::wstring root_;
-};
-
+using ContentTest = testing_support::ScratchFolderTest;
 using FileContentTest = ContentTest;
 using SafeReplaceTest = ContentTest;
 
