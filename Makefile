@@ -4,8 +4,13 @@ SHELL := bash
 JOBS ?= 2
 HOST := build/host
 WIN := build/win32
+# The Windows tree whose programs run here: build/win32, or build/win64 where this
+# machine cannot run 32-bit programs (tools/wine-arch.sh). The program ships 32-bit.
+ARCH := $(shell tools/wine-arch.sh)
+WINT := build/$(ARCH)
+export TIDY_WIN_TREE := $(ARCH)
 
-.PHONY: all build host win32 test run clean bootstrap
+.PHONY: all build host win32 win64 test run clean bootstrap
 
 all: build
 
@@ -17,23 +22,31 @@ host: bootstrap
 	@cmake --build $(HOST) -j$(JOBS) | grep -vE '^\[ *[0-9]+%\]|^(gmake|make)\[' || true
 	@[ -x $(HOST)/unit_tests ]
 
-win32: bootstrap
-	@[ -f $(WIN)/CMakeCache.txt ] || cmake -S . -B $(WIN) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+# $(1): the tree, $(2): its toolchain file.
+define windows_tree
+	@[ -f $(1)/CMakeCache.txt ] || cmake -S . -B $(1) -DCMAKE_TOOLCHAIN_FILE=cmake/$(2).cmake \
 		-DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-	@cmake --build $(WIN) -j$(JOBS) | grep -vE '^\[ *[0-9]+%\]|^(gmake|make)\[' || true
-	@[ -f $(WIN)/WindowsTidyhawk.exe ] && [ -f $(WIN)/win32_tests.exe ]
+	@cmake --build $(1) -j$(JOBS) | grep -vE '^\[ *[0-9]+%\]|^(gmake|make)\[' || true
+	@[ -f $(1)/WindowsTidyhawk.exe ] && [ -f $(1)/win32_tests.exe ]
+endef
 
-build: host win32
+win32: bootstrap
+	$(call windows_tree,$(WIN),mingw-i686)
+
+win64: bootstrap
+	$(call windows_tree,build/win64,mingw-x86_64)
+
+build: host win32 $(filter win64,$(ARCH))
 
 # Every tier runs even when an earlier one fails; the exit status reports any failure.
 test: build
 	@status=0; \
 	echo "== host unit tests"; ctest --test-dir $(HOST) --output-on-failure || status=1; \
-	echo "== Windows tests under Wine"; ctest --test-dir $(WIN) --output-on-failure || status=1; \
+	echo "== Windows tests under Wine ($(ARCH))"; ctest --test-dir $(WINT) --output-on-failure || status=1; \
 	echo "== end to end"; tests/e2e/run.sh || status=1; \
 	exit $$status
 
-run: win32
+run: win32 $(filter win64,$(ARCH))
 	@tools/run.sh $(ARGS)
 
 .PHONY: safety fuzz
@@ -50,8 +63,8 @@ fuzz:
 .PHONY: bench
 # The speed figures, each against a baseline taken in the same run, under Wine on a
 # virtual screen (see bench/). BENCH_ARGS passes options: --scale 10 for a quick look.
-bench: win32
-	@cmake --build $(WIN) -j$(JOBS) --target tidyhawk_bench bench_empty_window bench_controls_window \
+bench: win32 $(filter win64,$(ARCH))
+	@cmake --build $(WINT) -j$(JOBS) --target tidyhawk_bench bench_empty_window bench_controls_window \
 		| grep -vE '^\[ *[0-9]+%\]|^(gmake|make)\[' || true
 	@bench/run.sh $(BENCH_ARGS)
 

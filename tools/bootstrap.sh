@@ -24,6 +24,9 @@ have_cmd cmake || need+=(cmake)
 have_cmd g++ || need+=(g++)
 [ -f "$gtest_dir/CMakeLists.txt" ] || need+=(googletest)
 have_cmd i686-w64-mingw32-g++-posix || need+=(g++-mingw-w64-i686)
+# Where 32-bit programs cannot run, the tests run a 64-bit build (see wine-arch.sh).
+arch=$("$(dirname "${BASH_SOURCE[0]}")/wine-arch.sh")
+[ "$arch" = win32 ] || have_cmd x86_64-w64-mingw32-g++-posix || need+=(g++-mingw-w64-x86-64)
 have_cmd Xvfb || need+=(xvfb)
 have_cmd xauth || need+=(xauth)
 have_cmd xdotool || need+=(xdotool)
@@ -93,8 +96,7 @@ if [ $ok -ne 0 ]; then
   exit 1
 fi
 # mingw's default thread model lacks std::thread; the posix variant is the one we build with.
-if ! have_cmd i686-w64-mingw32-g++-posix; then
-  say "i686-w64-mingw32-g++-posix is missing after install"
-  exit 1
-fi
+for compiler in i686-w64-mingw32-g++-posix $([ "$arch" = win32 ] || echo x86_64-w64-mingw32-g++-posix); do
+  have_cmd "$compiler" || { say "$compiler is missing after install"; exit 1; }
+done
 say "done"

@@ -5,7 +5,9 @@
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-program="$repo/build/win32/WindowsTidyhawk.exe"
+# shellcheck source=wine-env.sh
+. "$repo/tools/wine-env.sh"
+program="$repo/build/$TIDY_WIN_TREE/WindowsTidyhawk.exe"
 user_dir="$repo/build/wine"
 prefix="$user_dir/user"
 

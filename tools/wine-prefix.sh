@@ -14,12 +14,17 @@ self="$repo/tools/$(basename "${BASH_SOURCE[0]}")"
 wine_dir="$repo/build/wine"
 template="$wine_dir/template"
 stamp="$wine_dir/template.stamp"
+# shellcheck source=wine-env.sh
+. "$repo/tools/wine-env.sh"
 
 die() { echo "wine-prefix: $*" >&2; exit 1; }
 
+# A 64-bit prefix differs from a 32-bit one: the loader counts as a setting.
+stamp_text() { echo "$(sha256sum "$self" | cut -d' ' -f1) $TIDY_WIN_TREE"; }
+
 template_current() {
   [ -d "$template/drive_c" ] && [ -f "$stamp" ] &&
-    [ "$(cat "$stamp")" = "$(sha256sum "$self" | cut -d' ' -f1)" ]
+    [ "$(cat "$stamp")" = "$(stamp_text)" ]
 }
 
 # Debian's Wine looks for its own fonts only inside the prefix, so without this copy
@@ -72,7 +77,7 @@ build_template() {
   rm -f "$staging/wineserver"
   rm -rf "$template"
   mv "$staging" "$template"
-  sha256sum "$self" | cut -d' ' -f1 >"$stamp"
+  stamp_text >"$stamp"
 }
 
 # Builds the template if needed and leaves fd 9 holding a shared lock on it, so that a

@@ -7,6 +7,8 @@
 set -uo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=wine-env.sh
+. "$here/wine-env.sh"
 
 if [ $# -lt 1 ]; then
   echo "usage: wine-run.sh PROGRAM.exe [ARGS...]" >&2

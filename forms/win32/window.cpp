@@ -9,6 +9,7 @@ namespace forms::win32 {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 0x54484B; // any number; ours is told by the procedure
+constexpr const wchar_t* kOwnerProperty = L"Tidyhawk.Window";
 
 // The child a parent's notification is about, or null for the parent's own messages.
 HWND ReflectTarget(UINT msg, LPARAM lp) {
@@ -39,12 +40,17 @@ Window::~Window() {
 void Window::Attach(HWND hwnd) {
     Detach();
     hwnd_.Reset(hwnd);
-    if (hwnd)
-        SetWindowSubclass(hwnd, &Window::Procedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    if (!hwnd) return;
+    SetWindowSubclass(hwnd, &Window::Procedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    // The owner is also kept as a window property, so that WindowOf needs no
+    // GetWindowSubclass (which not every import library of comctl32 provides).
+    SetPropW(hwnd, kOwnerProperty, this);
 }
 
 void Window::Detach() {
-    if (hwnd_) RemoveWindowSubclass(hwnd_.Get(), &Window::Procedure, kSubclassId);
+    if (!hwnd_) return;
+    RemoveWindowSubclass(hwnd_.Get(), &Window::Procedure, kSubclassId);
+    RemovePropW(hwnd_.Get(), kOwnerProperty);
 }
 
 bool Window::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {
@@ -74,6 +80,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UI
     if (msg == WM_NCDESTROY) {
         // Windows is destroying it (with its parent, say): nothing is left to own.
         RemoveWindowSubclass(hwnd, &Window::Procedure, kSubclassId);
+        RemovePropW(hwnd, kOwnerProperty);
         self->hwnd_.Release();
         return DefSubclassProc(hwnd, msg, wp, lp);
     }
@@ -94,9 +101,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UI
 }
 
 Window* WindowOf(HWND hwnd) {
-    DWORD_PTR data = 0;
-    if (!hwnd || !GetWindowSubclass(hwnd, &Window::Procedure, kSubclassId, &data)) return nullptr;
-    return reinterpret_cast<Window*>(data);
+    return hwnd ? static_cast<Window*>(GetPropW(hwnd, kOwnerProperty)) : nullptr;
 }
 
 } // namespace forms::win32

@@ -2,7 +2,7 @@
 # from the template, runs the real program on the suite's virtual display, and checks
 # files and registry afterwards. Sourced by run.sh inside a subshell per scenario.
 
-E2E_PROGRAM="$REPO/build/win32/WindowsTidyhawk.exe"
+E2E_PROGRAM="$REPO/build/$TIDY_WIN_TREE/WindowsTidyhawk.exe"
 E2E_SETTINGS='HKCU\Software\Ambervale\Purgo'
 PROGRAM_PID=""
 

@@ -9,7 +9,9 @@ E2E_ROOT="$REPO/build/e2e"
 export E2E_SHOTS="$E2E_ROOT"
 mkdir -p "$E2E_ROOT/runs"
 
-[ -f "$REPO/build/win32/WindowsTidyhawk.exe" ] || { echo "e2e: build the program first"; exit 1; }
+# shellcheck source=../../tools/wine-env.sh
+. "$REPO/tools/wine-env.sh"
+[ -f "$REPO/build/$TIDY_WIN_TREE/WindowsTidyhawk.exe" ] || { echo "e2e: build the program first"; exit 1; }
 "$REPO/tools/wine-prefix.sh" >/dev/null || exit 1
 
 xvfb_pid=""

@@ -66,7 +66,7 @@ run_bootstrap() { # MODE [commands present: yes|no]
   fi
   FAKE_MODE=$1 FAKE_LOG="$work/log" FAKE_INSTALLED="$work/installed" PATH="$path" BOOTSTRAP_APT_LISTS="$work/lists" \
     BOOTSTRAP_OS_RELEASE="$work/os-release" BOOTSTRAP_GTEST_DIR="$work/gtest" \
-    BOOTSTRAP_RETRY_WAIT=0 bash "$repo/tools/bootstrap.sh" >"$work/out" 2>&1
+    BOOTSTRAP_RETRY_WAIT=0 TIDY_WINE_ARCH=win32 bash "$repo/tools/bootstrap.sh" >"$work/out" 2>&1
   status=$?
 }
 
