@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -11,5 +12,16 @@ wchar_t FoldCase(wchar_t c);
 bool SamePath(const std::wstring& a, const std::wstring& b);
 // True when `path` is `folder` itself or lies somewhere below it.
 bool IsSameOrBelow(const std::wstring& path, const std::wstring& folder);
+
+// A path from outside (the registry, a list, the command line, the shell) as one the
+// program may compare and hand on: absolute and canonical as text, "X:\a\b" or
+// "\\server\share\a", with "\\?\" dropped, "/" read as "\", doubled separators, "." and
+// ".." resolved (never above the root); no trailing backslash except at a root ("X:\").
+// Nothing for a path that cannot be taken safely: empty, relative, holding a NUL or a
+// control character, a wildcard, a stream (":"), a device path ("\\.\", "CON"), or a
+// name ending in a dot or a blank, which Windows reads differently in different calls.
+std::optional<std::wstring> NormalizePath(const std::wstring& path);
+// For a normalized path: "X:\" or "\\server\share".
+bool IsDriveRoot(const std::wstring& normalized);
 
 } // namespace platform
