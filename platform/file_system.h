@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -71,6 +72,15 @@ public:
     // Writes a file's new content safely: into a temporary file beside it, then moved
     // over the old one, so a failed write leaves the old file whole. False on failure.
     virtual bool ReplaceWithBytes(const std::wstring& path, const std::string& bytes) = 0;
+
+    // Where an existing file or folder really is: every link, junction, mapped drive and
+    // short 8.3 name on the way resolved, in the names' stored letter case, without a
+    // trailing backslash except at a root (GetFinalPathNameByHandleW). Nothing when it
+    // does not exist or cannot be opened.
+    virtual std::optional<std::wstring> FinalPath(const std::wstring& path) = 0;
+    // Whether two names or paths are the same to the file system, which ignores letter
+    // case by its own rules.
+    virtual bool SameIgnoringCase(const std::wstring& a, const std::wstring& b) = 0;
 };
 
 } // namespace platform

@@ -209,3 +209,46 @@ bool FakeFileSystem::ReplaceWithBytes(const std::wstring& path, const std::strin
 }
 
 } // namespace platform::fake
+
+namespace platform::fake {
+
+std::optional<std::wstring> FakeFileSystem::FinalPath(const std::wstring& path) {
+    std::optional<std::vector<std::wstring>> parts = Parts(path);
+    if (!parts) return std::nullopt;
+    // Names still to resolve, the next one last; a link puts its target's names back.
+    std::vector<std::wstring> pending(parts->rbegin(), parts->rend());
+    std::vector<std::wstring> shown;
+    const Node* node = root_.get();
+    int hops = 0;
+    while (!pending.empty()) {
+        const std::wstring name = pending.back();
+        pending.pop_back();
+        const Node* child = node->IsFolder() ? node->Child(name) : nullptr;
+        if (!child) return std::nullopt;
+        if (child->IsLink()) {
+            std::optional<std::vector<std::wstring>> target = Parts(child->target);
+            if (!target || ++hops > 31) return std::nullopt;
+            pending.insert(pending.end(), target->rbegin(), target->rend());
+            node = root_.get();
+            shown.clear();
+            continue;
+        }
+        shown.push_back(child->name);
+        node = child;
+    }
+    return JoinPath(shown, shown.size());
+}
+
+bool FakeFileSystem::SameIgnoringCase(const std::wstring& a, const std::wstring& b) {
+    return FoldName(a) == FoldName(b);
+}
+
+void FakeFileSystem::AddShortName(const std::wstring& path, const std::wstring& alias) {
+    std::optional<std::vector<std::wstring>> parts = Parts(path);
+    Node* folder = parts ? FolderHolding(*parts) : nullptr;
+    if (!folder || !folder->Child(parts->back()))
+        throw std::logic_error("fake file system: no entry for a short name: " + Narrow(path));
+    folder->shortNames[FoldName(alias)] = FoldName(folder->Child(parts->back())->name);
+}
+
+} // namespace platform::fake

@@ -52,6 +52,11 @@ public:
     // FailWrites is set, and then leaves the old content whole.
     bool ReadBytes(const std::wstring& path, std::string& bytes) override;
     bool ReplaceWithBytes(const std::wstring& path, const std::string& bytes) override;
+    // Links followed to the end, short names given by AddShortName resolved.
+    std::optional<std::wstring> FinalPath(const std::wstring& path) override;
+    bool SameIgnoringCase(const std::wstring& a, const std::wstring& b) override;
+    // An 8.3 alias ("PROGRA~1") by which an existing entry can also be reached.
+    void AddShortName(const std::wstring& path, const std::wstring& alias);
     void SetContent(const std::wstring& path, const std::string& bytes); // makes the file
     std::string Content(const std::wstring& path) const;
     void DenyReading(const std::wstring& path);

@@ -45,6 +45,8 @@ struct FakeFileSystem::Node {
     bool readDenied = false;
     std::string content; // files only
     std::map<NameKey, std::unique_ptr<Node>> children;
+    std::map<NameKey, NameKey> shortNames; // alias -> a child's folded name
+
 
     bool IsFolder() const { return kind == NodeKind::Folder; }
     bool IsLink() const { return kind == NodeKind::Junction || kind == NodeKind::FileLink; }
@@ -54,6 +56,10 @@ struct FakeFileSystem::Node {
     }
     Node* Child(const std::wstring& childName) const {
         auto it = children.find(FoldName(childName));
+        if (it != children.end()) return it->second.get();
+        auto alias = shortNames.find(FoldName(childName));
+        if (alias == shortNames.end()) return nullptr;
+        it = children.find(alias->second);
         return it == children.end() ? nullptr : it->second.get();
     }
 };

@@ -114,3 +114,37 @@ std::wstring Win32FileSystem::WindowsFolder() {
 }
 
 } // namespace platform::win32
+
+namespace platform::win32 {
+
+std::optional<std::wstring> Win32FileSystem::FinalPath(const std::wstring& path) {
+    // Backup semantics opens folders too; no access right is asked for, only the name.
+    UniqueKernelObject file(NullIfInvalid(::CreateFileW(
+        ApiPath(path).c_str(), FILE_READ_ATTRIBUTES,
+        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+        FILE_FLAG_BACKUP_SEMANTICS, nullptr)));
+    if (!file) return std::nullopt;
+    std::wstring name(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = ::GetFinalPathNameByHandleW(file.Get(), name.data(),
+                                                    static_cast<DWORD>(name.size()),
+                                                    FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        if (n == 0) return std::nullopt;
+        if (n < name.size()) {
+            name.resize(n);
+            break;
+        }
+        name.resize(n + 1);
+    }
+    if (name.rfind(L"\\\\?\\UNC\\", 0) == 0) name = L"\\\\" + name.substr(8);
+    else if (name.rfind(L"\\\\?\\", 0) == 0) name.erase(0, 4);
+    while (name.size() > 3 && name.back() == L'\\') name.pop_back();
+    return name;
+}
+
+bool Win32FileSystem::SameIgnoringCase(const std::wstring& a, const std::wstring& b) {
+    return ::CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
+                                  static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
+
+} // namespace platform::win32

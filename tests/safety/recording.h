@@ -38,6 +38,12 @@ public:
     std::wstring WindowsFolder() override { return inner_.WindowsFolder(); }
     bool ReadBytes(const std::wstring& path, std::string& bytes) override;
     bool ReplaceWithBytes(const std::wstring& path, const std::string& bytes) override;
+    std::optional<std::wstring> FinalPath(const std::wstring& path) override {
+        return inner_.FinalPath(path);
+    }
+    bool SameIgnoringCase(const std::wstring& a, const std::wstring& b) override {
+        return inner_.SameIgnoringCase(a, b);
+    }
 
 private:
     void Touch(const std::wstring& path) { log_.push_back({Op::Touch, path, true, false}); }
