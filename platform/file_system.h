@@ -78,6 +78,9 @@ public:
     // trailing backslash except at a root (GetFinalPathNameByHandleW). Nothing when it
     // does not exist or cannot be opened.
     virtual std::optional<std::wstring> FinalPath(const std::wstring& path) = 0;
+    // The same path with each short 8.3 name on it in its long form, links left as they
+    // are (GetLongPathNameW); the path as given where that cannot be worked out.
+    virtual std::wstring LongPath(const std::wstring& path) = 0;
     // Whether two names or paths are the same to the file system, which ignores letter
     // case by its own rules.
     virtual bool SameIgnoringCase(const std::wstring& a, const std::wstring& b) = 0;

@@ -68,6 +68,11 @@ export XDG_DATA_HOME="$work/xdg-data"
 export TMPDIR="$work/tmp"
 mkdir -p "$XDG_DATA_HOME" "$TMPDIR"
 
+# A drive letter of its own onto a folder of C:, as subst makes one on Windows: the
+# tests of where paths really lead go through it.
+mkdir -p "$prefix/drive_c/mapped"
+ln -sfn ../drive_c/mapped "$prefix/dosdevices/m:"
+
 if [ -z "${DISPLAY:-}" ]; then
   start_xvfb || exit 1
 fi

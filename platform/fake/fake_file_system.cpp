@@ -1,6 +1,7 @@
 #include <stdexcept>
 
 #include "platform/fake/fake_file_tree.h"
+#include "platform/paths.h"
 
 namespace platform::fake {
 
@@ -152,18 +153,22 @@ bool FakeFileSystem::Remove(const std::wstring& path, bool folder) {
     auto it = holder->children.find(FoldName(parts->back()));
     if (it == holder->children.end()) return false;
     const Node& node = *it->second;
-    const bool fits = folder ? node.kind == NodeKind::Junction ||
-                                   (node.IsFolder() && node.children.empty())
-                             : node.kind == NodeKind::File || node.kind == NodeKind::FileLink;
+    const bool fits =
+        folder ? node.kind == NodeKind::Junction || (node.IsFolder() && node.children.empty())
+               : node.kind == NodeKind::File || node.kind == NodeKind::FileLink;
     if (!fits || node.locked || (node.attributes & attr::ReadOnly)) return false;
     holder->children.erase(it);
     Removed.push_back(path);
     return true;
 }
 
-bool FakeFileSystem::RemoveFile(const std::wstring& path) { return Remove(path, false); }
+bool FakeFileSystem::RemoveFile(const std::wstring& path) {
+    return Remove(path, false);
+}
 
-bool FakeFileSystem::RemoveFolder(const std::wstring& path) { return Remove(path, true); }
+bool FakeFileSystem::RemoveFolder(const std::wstring& path) {
+    return Remove(path, true);
+}
 
 bool FakeFileSystem::SetAttributes(const std::wstring& path, std::uint32_t attributes) {
     Node* node = Lookup(path);
@@ -199,8 +204,8 @@ bool FakeFileSystem::ReplaceWithBytes(const std::wstring& path, const std::strin
     Node* folder = parts ? FolderHolding(*parts) : nullptr;
     if (!folder) return false;
     Node* file = folder->Child(parts->back());
-    if (file && (file->kind != NodeKind::File || file->locked ||
-                 (file->attributes & attr::ReadOnly)))
+    if (file &&
+        (file->kind != NodeKind::File || file->locked || (file->attributes & attr::ReadOnly)))
         return false;
     if (!file) file = &AddChild(*folder, parts->back(), NodeKind::File);
     file->content = bytes;
@@ -239,8 +244,32 @@ std::optional<std::wstring> FakeFileSystem::FinalPath(const std::wstring& path) 
     return JoinPath(shown, shown.size());
 }
 
+std::wstring FakeFileSystem::LongPath(const std::wstring& path) {
+    std::optional<std::vector<std::wstring>> parts = Parts(path);
+    if (!parts) return path;
+    std::vector<std::wstring> shown;
+    const Node* node = root_.get();
+    for (const std::wstring& name : *parts) {
+        const Node* child = node && node->IsFolder() ? node->Child(name) : nullptr;
+        if (!child) return path;
+        shown.push_back(child->name);
+        // Past a link the names are the target's business: the rest stays as given.
+        node = child->IsLink() ? nullptr : child;
+        if (!node) {
+            std::vector<std::wstring> rest(parts->begin() + static_cast<long>(shown.size()),
+                                           parts->end());
+            shown.insert(shown.end(), rest.begin(), rest.end());
+            break;
+        }
+    }
+    return JoinPath(shown, shown.size());
+}
+
 bool FakeFileSystem::SameIgnoringCase(const std::wstring& a, const std::wstring& b) {
-    return FoldName(a) == FoldName(b);
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (FoldCase(a[i]) != FoldCase(b[i])) return false;
+    return true;
 }
 
 void FakeFileSystem::AddShortName(const std::wstring& path, const std::wstring& alias) {

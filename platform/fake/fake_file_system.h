@@ -54,6 +54,7 @@ public:
     bool ReplaceWithBytes(const std::wstring& path, const std::string& bytes) override;
     // Links followed to the end, short names given by AddShortName resolved.
     std::optional<std::wstring> FinalPath(const std::wstring& path) override;
+    std::wstring LongPath(const std::wstring& path) override;
     bool SameIgnoringCase(const std::wstring& a, const std::wstring& b) override;
     // An 8.3 alias ("PROGRA~1") by which an existing entry can also be reached.
     void AddShortName(const std::wstring& path, const std::wstring& alias);

@@ -119,16 +119,16 @@ namespace platform::win32 {
 
 std::optional<std::wstring> Win32FileSystem::FinalPath(const std::wstring& path) {
     // Backup semantics opens folders too; no access right is asked for, only the name.
-    UniqueKernelObject file(NullIfInvalid(::CreateFileW(
-        ApiPath(path).c_str(), FILE_READ_ATTRIBUTES,
-        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-        FILE_FLAG_BACKUP_SEMANTICS, nullptr)));
+    UniqueKernelObject file(
+        NullIfInvalid(::CreateFileW(ApiPath(path).c_str(), FILE_READ_ATTRIBUTES,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)));
     if (!file) return std::nullopt;
     std::wstring name(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD n = ::GetFinalPathNameByHandleW(file.Get(), name.data(),
-                                                    static_cast<DWORD>(name.size()),
-                                                    FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        const DWORD n =
+            ::GetFinalPathNameByHandleW(file.Get(), name.data(), static_cast<DWORD>(name.size()),
+                                        FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
         if (n == 0) return std::nullopt;
         if (n < name.size()) {
             name.resize(n);
@@ -136,9 +136,30 @@ std::optional<std::wstring> Win32FileSystem::FinalPath(const std::wstring& path)
         }
         name.resize(n + 1);
     }
-    if (name.rfind(L"\\\\?\\UNC\\", 0) == 0) name = L"\\\\" + name.substr(8);
-    else if (name.rfind(L"\\\\?\\", 0) == 0) name.erase(0, 4);
-    while (name.size() > 3 && name.back() == L'\\') name.pop_back();
+    if (name.rfind(L"\\\\?\\UNC\\", 0) == 0)
+        name = L"\\\\" + name.substr(8);
+    else if (name.rfind(L"\\\\?\\", 0) == 0)
+        name.erase(0, 4);
+    while (name.size() > 3 && name.back() == L'\\')
+        name.pop_back();
+    return name;
+}
+
+std::wstring Win32FileSystem::LongPath(const std::wstring& path) {
+    const std::wstring api = ApiPath(path);
+    std::wstring name(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n =
+            ::GetLongPathNameW(api.c_str(), name.data(), static_cast<DWORD>(name.size()));
+        if (n == 0) return path;
+        if (n < name.size()) {
+            name.resize(n);
+            break;
+        }
+        name.resize(n + 1);
+    }
+    if (name.rfind(L"\\\\?\\UNC\\", 0) == 0) return L"\\\\" + name.substr(8);
+    if (name.rfind(L"\\\\?\\", 0) == 0) name.erase(0, 4);
     return name;
 }
 

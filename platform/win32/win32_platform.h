@@ -30,6 +30,7 @@ public:
     bool ReadBytes(const std::wstring& path, std::string& bytes) override;
     bool ReplaceWithBytes(const std::wstring& path, const std::string& bytes) override;
     std::optional<std::wstring> FinalPath(const std::wstring& path) override;
+    std::wstring LongPath(const std::wstring& path) override;
     bool SameIgnoringCase(const std::wstring& a, const std::wstring& b) override;
 };
 

@@ -41,6 +41,7 @@ public:
     std::optional<std::wstring> FinalPath(const std::wstring& path) override {
         return inner_.FinalPath(path);
     }
+    std::wstring LongPath(const std::wstring& path) override { return inner_.LongPath(path); }
     bool SameIgnoringCase(const std::wstring& a, const std::wstring& b) override {
         return inner_.SameIgnoringCase(a, b);
     }

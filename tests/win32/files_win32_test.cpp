@@ -597,3 +597,50 @@ TEST(CursorTest, MovedCursorReportsItsNewPosition) {
 
 } // namespace
 } // namespace platform::win32
+
+namespace platform::win32 {
+namespace {
+
+using FinalPathTest = testing_support::ScratchFolderTest;
+
+// Where an item really is: another letter case, "." and "..", a drive letter mapped onto
+// a folder (as subst makes one) and a short 8.3 name, where the volume keeps them, all
+// lead to the one stored path; the folder-and-file comparison ignores case by the file
+// system's own rules, Cyrillic included.
+TEST_F(FinalPathTest, EverySpellingOfAFolderLeadsToItsStoredPath) {
+    const std::wstring folder = In(L"Mixed Case Folder");
+    ASSERT_TRUE(testing_support::MakeFolder(folder));
+    const std::optional<std::wstring> stored = files_.FinalPath(folder);
+    ASSERT_TRUE(stored);
+    EXPECT_TRUE(files_.SameIgnoringCase(*stored, folder)) << testing::PrintToString(*stored);
+    EXPECT_EQ(stored, files_.FinalPath(In(L"MIXED CASE FOLDER")));
+    EXPECT_EQ(stored, files_.FinalPath(In(L"Mixed Case Folder\\.\\x\\..\\")));
+    EXPECT_FALSE(files_.FinalPath(In(L"missing")));
+
+    wchar_t shortName[MAX_PATH] = {};
+    if (::GetShortPathNameW(folder.c_str(), shortName, MAX_PATH) > 0 && folder != shortName) {
+        EXPECT_EQ(stored, files_.FinalPath(shortName));
+        EXPECT_EQ(folder, files_.LongPath(shortName));
+    }
+    EXPECT_EQ(In(L"missing\\x"), files_.LongPath(In(L"missing\\x"))) << "kept as given";
+
+    // M: is mapped onto C:\mapped for the test run, as subst would map it.
+    if (!files_.DirectoryExists(L"M:\\") || !files_.DirectoryExists(L"C:\\mapped")) {
+        ADD_FAILURE() << "no drive M: mapped onto C:\\mapped";
+    } else {
+        ASSERT_TRUE(testing_support::MakeFolder(L"C:\\mapped\\Through A Letter"));
+        // Windows names the folder on its own volume; Wine keeps the letter it was
+        // reached by. Both give the names in their stored letter case.
+        const std::optional<std::wstring> through = files_.FinalPath(L"M:\\through a letter\\");
+        const std::wstring got = through.value_or(L"");
+        EXPECT_TRUE(got == L"C:\\mapped\\Through A Letter" || got == L"M:\\Through A Letter")
+            << testing::PrintToString(got);
+        ::RemoveDirectoryW(L"C:\\mapped\\Through A Letter");
+    }
+
+    EXPECT_TRUE(files_.SameIgnoringCase(L"C:\\Данные\\Отчёт", L"c:\\данные\\ОТЧЁТ"));
+    EXPECT_FALSE(files_.SameIgnoringCase(L"C:\\Data", L"C:\\Data2"));
+}
+
+} // namespace
+} // namespace platform::win32

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/paths.h"
 #include "platform/win32/short_date_pattern.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/windows_api.h"
@@ -87,6 +88,12 @@ TEST_F(RegistryTest, TextsOfAnyLengthAndAlphabetRoundTrip) {
     EXPECT_EQ(key_->ReadString(L"Empty"), L"");
     EXPECT_EQ(key_->ReadString(L"Ünïcødé Имя"), unicode);
     EXPECT_EQ(key_->ReadString(L"Inner"), inner);
+    // A path with a NUL inside reads back whole, so it is refused rather than taken as
+    // the shorter path the file calls would see.
+    const std::wstring path(L"C:\\Docs\\thesis.docx\0x", 21);
+    key_->WriteString(L"Path", path);
+    EXPECT_EQ(key_->ReadString(L"Path"), path);
+    EXPECT_FALSE(platform::NormalizePath(key_->ReadString(L"Path")));
 }
 
 TEST_F(RegistryTest, ExpandableTextReadsAsStoredAndRawBytesAreNoNumber) {
