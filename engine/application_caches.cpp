@@ -1,7 +1,6 @@
 #include "engine/application_caches.h"
 
-#include <cwctype>
-
+#include "platform/paths.h"
 #include "settings/option_set.h"
 
 namespace engine {
@@ -11,33 +10,6 @@ using platform::RegistryRoot;
 constexpr int kStepBy = 10;
 const wchar_t* const kAcdseeKey = L"Software\\ACD Systems\\ACDSee\\";
 const wchar_t* const kGoogleEarthKey = L"Software\\Google\\Google Earth Plus";
-
-// `base` + `rest`, or nothing without a base: a missing base folder must not turn
-// the rest into a path relative to the current directory.
-std::wstring Below(const std::wstring& base, const wchar_t* rest) {
-    return base.empty() ? std::wstring() : base + rest;
-}
-
-std::wstring WithoutBackslash(std::wstring path) {
-    while (!path.empty() && path.back() == L'\\')
-        path.pop_back();
-    return path;
-}
-
-// Windows compares folder names without regard to letter case.
-std::wstring Folded(std::wstring text) {
-    for (wchar_t& c : text) {
-        if (c >= L'A' && c <= L'Z')
-            c = static_cast<wchar_t>(c - L'A' + L'a');
-        else if (static_cast<unsigned long>(c) > 0x7F)
-            c = static_cast<wchar_t>(std::towlower(static_cast<std::wint_t>(c)));
-    }
-    return text;
-}
-
-bool IsDriveLetter(wchar_t c) {
-    return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
-}
 
 // A name Windows takes as written. It drops trailing dots and blanks (so "..", "."
 // and "Windows." lead elsewhere), reads "/" as a separator and ":" as a stream, and
@@ -52,30 +24,6 @@ bool IsPlainName(const std::wstring& name) {
             return false;
     }
     return true;
-}
-
-// Only "X:\" followed by plain names can be compared with other folders by text.
-bool IsPlainLocalFolder(const std::wstring& path) {
-    if (path.size() < 3 || !IsDriveLetter(path[0]) || path[1] != L':' || path[2] != L'\\')
-        return false;
-    std::wstring rest = path.substr(3);
-    if (!rest.empty() && rest.back() == L'\\') rest.pop_back();
-    if (rest.empty()) return true;
-    size_t start = 0;
-    while (true) {
-        const size_t end = rest.find(L'\\', start);
-        if (!IsPlainName(rest.substr(start, end - start))) return false;
-        if (end == std::wstring::npos) return true;
-        start = end + 1;
-    }
-}
-
-// `folder` is `other` itself or one of its parents; letter case and a trailing
-// backslash do not count.
-bool SameOrParentOf(const std::wstring& folder, const std::wstring& other) {
-    const std::wstring f = Folded(WithoutBackslash(folder)) + L'\\';
-    const std::wstring o = Folded(WithoutBackslash(other)) + L'\\';
-    return o.compare(0, f.size(), f) == 0;
 }
 
 } // namespace
@@ -180,31 +128,13 @@ void ApplicationCaches::AcdseeDatabase(const std::wstring& keyName) {
         rows_.AddResultRow(folder, picture::DeletedFolder);
 }
 
-std::vector<std::wstring> ApplicationCaches::ProtectedFolders() {
-    std::vector<std::wstring> folders = {
-        state_.WinDir,
-        Below(state_.DriveRoot, L"Program Files"),
-        Below(state_.DriveRoot, L"Program Files (x86)"),
-        Below(state_.DriveRoot, L"ProgramData"),
-        state_.AppData,
-        state_.LocalAppData,
-    };
-    for (int csidl :
-         {platform::csidl::ProgramFiles, platform::csidl::ProgramFilesX86, platform::csidl::Profile,
-          platform::csidl::DesktopDirectory, platform::csidl::Personal})
-        folders.push_back(walkers_.SpecialFolderPath(csidl));
-    return folders;
-}
-
 // The folder comes from another program's settings and is emptied whole, so it must
-// be an ordinary folder of its own: never a drive, a system folder, the user's own
-// folders or a parent of any of them.
+// be a folder of that program's own: inside the profile or ProgramData, and neither a
+// protected folder nor above one, wherever links or spellings make it lead.
 bool ApplicationCaches::AcceptableDatabaseFolder(const std::wstring& path) {
-    if (!IsPlainLocalFolder(path) || WithoutBackslash(path).size() <= 2) return false;
-    if (!state_.WinDir.empty() && SameOrParentOf(state_.WinDir, path)) return false;
-    for (const std::wstring& folder : ProtectedFolders())
-        if (!folder.empty() && SameOrParentOf(path, folder)) return false;
-    return true;
+    if (!walkers_.Permitted(path)) return false;
+    if (walkers_.Guard().InsideDataFolders(path)) return true;
+    return walkers_.Refused(path);
 }
 
 void ApplicationCaches::GoogleEarth() {
@@ -224,8 +154,10 @@ void ApplicationCaches::GoogleEarthCache() {
         Row(options_.CheckBox16.Caption());
         cache = key->ReadString(L"CachePath");
     }
-    if (cache.empty()) return;
-    const std::wstring file = WithBackslash(cache) + L"dbCache.dat";
+    if (cache.empty() || !walkers_.Permitted(cache)) return;
+    // Permitted: the value is a sound path, so it has a normal form.
+    const std::wstring file =
+        WithBackslash(platform::NormalizePath(cache).value_or(L"")) + L"dbCache.dat";
     if (!services_.files.FileExists(file)) return;
     if (services_.files.RemoveFile(file)) ++state_.DeletedCount;
 }

@@ -31,7 +31,6 @@ private:
     void GoogleEarthCache();
     // True when `path` may be emptied as a database folder another program named.
     bool AcceptableDatabaseFolder(const std::wstring& path);
-    std::vector<std::wstring> ProtectedFolders();
     // Empties each folder that exists and keeps it; one heading row before the first.
     // False when none existed.
     bool EmptyFolders(const std::vector<std::wstring>& folders, const std::wstring& subject);

@@ -48,6 +48,10 @@ std::wstring WithBackslash(const std::wstring& path) {
     return path + L'\\';
 }
 
+std::wstring Below(const std::wstring& base, const wchar_t* rest) {
+    return base.empty() ? std::wstring() : base + rest;
+}
+
 std::wstring LowerExtension(const std::wstring& name) {
     size_t dot = name.rfind(L'.');
     if (dot == std::wstring::npos) return {};
@@ -57,9 +61,24 @@ std::wstring LowerExtension(const std::wstring& name) {
     return ext;
 }
 
-Primitives::Primitives(RunView view, RunState& state, TForm2& options,
-                       platform::Services& services)
-    : view_(view), state_(state), options_(options), services_(services) {}
+Primitives::Primitives(RunView view, RunState& state, TForm2& options, platform::Services& services)
+    : view_(view), state_(state), options_(options), services_(services), guard_(services) {}
+
+bool Primitives::Permitted(const std::wstring& target) {
+    if (!permitted_.empty() && target == permitted_) return true;
+    const TargetGuard::Scope scope =
+        state_.UserTargetsPhase ? TargetGuard::Scope::UserList : TargetGuard::Scope::Category;
+    if (guard_.Permits(target, scope)) {
+        permitted_ = target;
+        return true;
+    }
+    return Refused(target);
+}
+
+bool Primitives::Refused(const std::wstring& target) {
+    view_.rows.AddStampedRow(Text(65), target, picture::Warning);
+    return false;
+}
 
 const std::wstring& Primitives::Text(int n) const {
     static const std::wstring empty;
@@ -67,7 +86,9 @@ const std::wstring& Primitives::Text(int n) const {
                                                              : empty;
 }
 
-void Primitives::SetStatus(const std::wstring& text) { view_.status.SetPanelText(0, text); }
+void Primitives::SetStatus(const std::wstring& text) {
+    view_.status.SetPanelText(0, text);
+}
 
 void Primitives::ShowDeletedCount(const std::wstring& separator) {
     view_.status.SetPanelText(1, Text(18) + separator + std::to_wstring(state_.DeletedCount));
@@ -96,16 +117,25 @@ bool Primitives::ListItems() const {
 bool Primitives::IsLink(const std::wstring& path) {
     std::uint32_t a = 0;
     std::wstring bare = path;
-    while (bare.size() > 3 && bare.back() == L'\\') bare.pop_back();
+    while (bare.size() > 3 && bare.back() == L'\\')
+        bare.pop_back();
     return services_.files.GetAttributes(bare, a) && (a & attr::ReparsePoint) != 0;
 }
 
 bool Primitives::ShellDeletePath(const std::wstring& path, std::uint32_t listed) {
     SetStatus(Text(17) + L" " + path);
     Pump();
-    const bool recycle = state_.UserTargetsPhase && options_.CheckBox3.Checked();
+    std::uint32_t a = listed;
+    bool recycle = state_.UserTargetsPhase && options_.CheckBox3.Checked();
+    // A link goes as a link, by the direct calls, in every mode: the shell would be
+    // handed what it points at.
+    if (recycle && (a != kNotListed || services_.files.GetAttributes(path, a)) &&
+        (a & attr::ReparsePoint) != 0)
+        recycle = false;
+    else if (recycle)
+        a = listed;
     const bool deleted =
-        recycle ? Recycle(services_.files, services_.shell, path) : DeletePermanently(path, listed);
+        recycle ? Recycle(services_.files, services_.shell, path) : DeletePermanently(path, a);
     if (!deleted) return false;
     Counted();
     return true;
@@ -155,6 +185,7 @@ bool Primitives::DeleteFolderTree(const std::wstring& path, bool deleteSelf) {
     // The top of this walk is fixed now: a nested walk run from the message pump may
     // change CurrentPath meanwhile, and must not decide what this walk keeps.
     const std::wstring top = state_.CurrentPath;
+    if (!Permitted(path)) return false;
     return WalkTree(path, deleteSelf, top);
 }
 
@@ -215,7 +246,8 @@ bool Primitives::RemoveWalkedFolder(const std::wstring& path, bool link) {
     if (state_.StopRequested) return false;
     // Named without a trailing backslash, a link is the link and not what it points at.
     std::wstring bare = path;
-    while (link && bare.size() > 3 && bare.back() == L'\\') bare.pop_back();
+    while (link && bare.size() > 3 && bare.back() == L'\\')
+        bare.pop_back();
     if (state_.UserTargetsPhase && options_.CheckBox3.Checked()) {
         // The walk leaves dot entries in place; the shell would take them along.
         if (!link && !IsEmptyFolder(path)) return false;
@@ -240,6 +272,14 @@ bool Primitives::IsEmptyFolder(const std::wstring& path) {
 void Primitives::DeleteMatching(const std::wstring& path, const std::wstring& folderName,
                                 bool folderExact, bool deleteSelf, const std::wstring& fileName,
                                 bool fileExact, const std::wstring& extension) {
+    if (!Permitted(path)) return;
+    MatchTree(path, folderName, folderExact, deleteSelf, fileName, fileExact, extension);
+}
+
+// Below a permitted top, reached without entering a link: nothing to ask again.
+void Primitives::MatchTree(const std::wstring& path, const std::wstring& folderName,
+                           bool folderExact, bool deleteSelf, const std::wstring& fileName,
+                           bool fileExact, const std::wstring& extension) {
     SetStatus(Text(17) + L" " + path);
     const std::wstring dir = WithBackslash(path);
     if (IsLink(dir)) return;
@@ -251,15 +291,15 @@ void Primitives::DeleteMatching(const std::wstring& path, const std::wstring& fo
         if (state_.StopRequested) break;
         const std::wstring full = dir + entry.name;
         if (entry.IsDirectory()) {
-            const bool match =
-                !folderName.empty() && (folderExact ? entry.name == folderName
-                                                    : entry.name.find(folderName) != std::wstring::npos);
+            const bool match = !folderName.empty() &&
+                               (folderExact ? entry.name == folderName
+                                            : entry.name.find(folderName) != std::wstring::npos);
             if (match) {
                 state_.CurrentPath = full;
-                DeleteFolderTree(state_.CurrentPath, deleteSelf);
+                WalkTree(full, deleteSelf, full);
             } else if (!entry.IsLink()) {
-                DeleteMatching(full, folderName, folderExact, deleteSelf, fileName, fileExact,
-                               extension);
+                MatchTree(full, folderName, folderExact, deleteSelf, fileName, fileExact,
+                          extension);
             }
             continue;
         }

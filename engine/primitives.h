@@ -4,6 +4,7 @@
 
 #include "engine/rows.h"
 #include "engine/run_state.h"
+#include "engine/target_guard.h"
 #include "forms/application.h"
 #include "forms/controls.h"
 #include "forms/status_bar.h"
@@ -43,11 +44,22 @@ public:
     bool DeleteFolderTree(const std::wstring& path, bool deleteSelf);
     // Searches a tree for folders by name and files by name or extension and deletes
     // what matches; a matching folder is emptied and removed whole.
-    void DeleteMatching(const std::wstring& path, const std::wstring& folderName,
-                        bool folderExact, bool deleteSelf, const std::wstring& fileName,
-                        bool fileExact, const std::wstring& extension);
+    void DeleteMatching(const std::wstring& path, const std::wstring& folderName, bool folderExact,
+                        bool deleteSelf, const std::wstring& fileName, bool fileExact,
+                        const std::wstring& extension);
     // A shell special folder ending in a backslash, or empty.
     std::wstring SpecialFolderPath(int csidl);
+    // Whether a folder or file named by a category (or, in the user's phase, by the
+    // user's lists) may be emptied or deleted; a refusal adds its row.
+    bool Permitted(const std::wstring& target);
+    // Skips a target for a reason of the caller's own, with the same row; false.
+    bool Refused(const std::wstring& target);
+    TargetGuard& Guard() { return guard_; }
+    // A run starts: the protected folders are worked out again.
+    void NewRun() {
+        guard_.Reset();
+        permitted_.clear();
+    }
 
     const std::wstring& Text(int n) const;
     // One step of the bar per file, back to 0 at the maximum.
@@ -70,15 +82,24 @@ private:
     void Counted();
     bool ListItems() const;
     bool IsLink(const std::wstring& path);
+    void MatchTree(const std::wstring& path, const std::wstring& folderName, bool folderExact,
+                   bool deleteSelf, const std::wstring& fileName, bool fileExact,
+                   const std::wstring& extension);
 
     RunView view_;
     RunState& state_;
     TForm2& options_;
     platform::Services& services_;
+    TargetGuard guard_;
+    // The last target permitted, so a category's check and its walk's ask only once.
+    std::wstring permitted_;
 };
 
 // "C:\a" and "C:\a\" both become "C:\a\".
 std::wstring WithBackslash(const std::wstring& path);
+// `base` + `rest`, or nothing without a base: a base folder that could not be worked
+// out must not turn the rest into a path relative to the current folder or drive.
+std::wstring Below(const std::wstring& base, const wchar_t* rest);
 // The part of a name from its last dot on, lower-cased (A to Z only); empty without a dot.
 std::wstring LowerExtension(const std::wstring& name);
 

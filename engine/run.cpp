@@ -1,6 +1,7 @@
 #include "engine/run.h"
 
 #include "forms/form.h"
+#include "platform/paths.h"
 #include "settings/option_set.h"
 
 namespace engine {
@@ -47,8 +48,8 @@ std::wstring CleanRun::ConfirmationText() const {
 
 bool CleanRun::Confirmed() {
     if (!options_.CheckBox9.Checked()) return true;
-    const std::wstring message = walkers_.Text(44) + L": \n" + ConfirmationText() + L"\n\n" +
-                                 walkers_.Text(45);
+    const std::wstring message =
+        walkers_.Text(44) + L": \n" + ConfirmationText() + L"\n\n" + walkers_.Text(45);
     return services_.messages.Show(message, L"Clean Confirmation", kQuestion) ==
            platform::answer::Yes;
 }
@@ -72,6 +73,7 @@ void CleanRun::Timer6Timer() {
 }
 
 void CleanRun::EnterRunningState() {
+    walkers_.NewRun();
     c_.rows.SummaryShown = false;
     c_.rows.List().Clear();
     c_.resultsMenu.AutoPopup = false;
@@ -90,8 +92,12 @@ void CleanRun::EnterRunningState() {
 }
 
 void CleanRun::WorkOutBasePaths() {
-    State.WinDir = WithBackslash(services_.files.WindowsFolder());
+    // Each base stays empty when it cannot be worked out; the categories built on it
+    // are then skipped.
+    const std::wstring windows = services_.files.WindowsFolder();
+    State.WinDir = windows.empty() ? std::wstring() : WithBackslash(windows);
     State.DriveRoot = State.WinDir.substr(0, 3);
+    if (!platform::IsDriveRoot(State.DriveRoot)) State.DriveRoot.clear();
     State.AppData = walkers_.SpecialFolderPath(platform::csidl::AppData);
     State.LocalAppData = walkers_.SpecialFolderPath(platform::csidl::LocalAppData);
 }

@@ -57,9 +57,11 @@ void UserTargets::DeleteFolders() {
         // A stop ends the list here: no later entry is touched.
         if (state_.StopRequested) break;
         const forms::ListItem item = list.Item(i);
-        if (!item.checked || !services_.files.DirectoryExists(item.caption)) continue;
+        if (!item.checked || !walkers_.Permitted(item.caption)) continue;
+        const std::wstring folder = walkers_.Guard().Canonical(item.caption).value_or(L"");
+        if (folder.empty() || !services_.files.DirectoryExists(folder)) continue;
         rows_.AddStampedRow(walkers_.Text(1), item.caption, picture::Status);
-        state_.CurrentPath = WithBackslash(item.caption);
+        state_.CurrentPath = WithBackslash(folder);
         if (walkers_.DeleteFolderTree(state_.CurrentPath, options_.CheckBox7.Checked()))
             rows_.AddStampedRow(walkers_.Text(51), item.caption, picture::Status);
         else
@@ -74,8 +76,10 @@ void UserTargets::DeleteFiles() {
         // A stop ends the list here: no later entry is touched.
         if (state_.StopRequested) break;
         const forms::ListItem item = list.Item(i);
-        if (!item.checked || !services_.files.FileExists(item.caption)) continue;
-        if (walkers_.ShellDeletePath(item.caption))
+        if (!item.checked || !walkers_.Permitted(item.caption)) continue;
+        const std::wstring file = walkers_.Guard().Canonical(item.caption).value_or(L"");
+        if (file.empty() || !services_.files.FileExists(file)) continue;
+        if (walkers_.ShellDeletePath(file))
             rows_.AddStampedRow(walkers_.Text(51), item.caption, picture::Status);
         else
             rows_.AddStampedRow(walkers_.Text(53), item.caption, picture::DeletedFile);
@@ -91,22 +95,34 @@ void UserTargets::SearchPaths() {
                            picture::Warning);
         return;
     }
+    // Exclusions are compared with what the walk meets where they really are, so
+    // that no spelling of a path (short names, links, "." or "/") slips past one.
+    excluded_.clear();
+    const forms::ListView& exclusions = options_.ExcludePathList();
+    for (int i = 0; i < exclusions.Count(); ++i) {
+        if (!exclusions.Item(i).checked) continue;
+        const std::wstring& caption = exclusions.Item(i).caption;
+        // One that cannot be normalized still protects what its text names.
+        excluded_.push_back(walkers_.Guard().Resolve(caption).value_or(caption));
+    }
     for (int i = 0; i < list.Count(); ++i) {
         // A stop ends the list here: no later entry is touched.
         if (state_.StopRequested) break;
         const forms::ListItem item = list.Item(i);
         if (!item.checked) continue;
         rows_.AddStampedRow(walkers_.Text(54), item.caption, picture::Status);
-        ScanSearchPath(item.caption);
+        std::optional<std::wstring> path = walkers_.Guard().Resolve(item.caption);
+        if (!path) {
+            rows_.AddStampedRow(walkers_.Text(65), item.caption, picture::Warning);
+            continue;
+        }
+        ScanSearchPath(*path);
     }
 }
 
-bool UserTargets::Excluded(const std::wstring& path) const {
-    const forms::ListView& list = options_.ExcludePathList();
-    for (int i = 0; i < list.Count(); ++i) {
-        const forms::ListItem& item = list.Item(i);
-        if (item.checked && platform::IsSameOrBelow(path, item.caption)) return true;
-    }
+bool UserTargets::Excluded(const std::wstring& path) {
+    for (const std::wstring& folder : excluded_)
+        if (walkers_.Guard().Covers(folder, path)) return true;
     return false;
 }
 
@@ -141,7 +157,8 @@ bool UserTargets::ScanSearchPath(const std::wstring& path) {
             // A link is neither junk nor a folder of ours to search.
             if (entry.IsLink()) continue;
             if (ScanSearchPath(full) && options_.CheckBox23.Checked() &&
-                walkers_.ShellDeletePath(full) && options_.CheckBox24.Checked())
+                !walkers_.Guard().KeepsEmptyFolder(full) && walkers_.ShellDeletePath(full) &&
+                options_.CheckBox24.Checked())
                 ListItem(full + L" (" + walkers_.Text(19) + L")", picture::DeletedFolder);
             continue;
         }

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "engine/primitives.h"
 
@@ -39,7 +40,7 @@ public:
     bool ScanSearchPath(const std::wstring& path);
 
 private:
-    bool Excluded(const std::wstring& path) const;
+    bool Excluded(const std::wstring& path);
     void ListItem(const std::wstring& caption, int image);
 
     Primitives& walkers_;
@@ -47,6 +48,8 @@ private:
     TForm2& options_;
     platform::Services& services_;
     ResultRows& rows_;
+    // The active exclusions where they really are, worked out as the scan starts.
+    std::vector<std::wstring> excluded_;
 };
 
 } // namespace engine

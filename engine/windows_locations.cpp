@@ -28,6 +28,7 @@ void WindowsLocations::RunHidden(const char* command) {
 void WindowsLocations::TemporaryCategory(const std::wstring& folder, int labelText) {
     state_.CurrentPath = folder;
     if (folder.empty() || !services_.files.DirectoryExists(folder)) return;
+    if (!walkers_.Permitted(folder)) return;
     state_.CategoryLabel = walkers_.Text(labelText) + L" (" + folder + L")";
     rows_.AddStampedRow(walkers_.Text(48), state_.CategoryLabel, picture::Status);
     walkers_.DeleteFolderTree(folder, false);
@@ -50,7 +51,7 @@ void WindowsLocations::SearchIndex() {
     if (search && *search == platform::service_state::Running) RunHidden("net stop WSearch");
     walkers_.AdvanceProgress(kStepBy);
     state_.PendingSearchPath =
-        state_.DriveRoot + L"ProgramData\\Microsoft\\Search\\Data\\Applications\\Windows\\";
+        Below(state_.DriveRoot, L"ProgramData\\Microsoft\\Search\\Data\\Applications\\Windows\\");
     if (!services_.files.DirectoryExists(state_.PendingSearchPath)) return;
     state_.ServiceWaitTicks = 0;
     searchTimer_.SetEnabled(true);
@@ -60,8 +61,9 @@ bool WindowsLocations::StandardFolder(const std::wstring& folder, bool stepFirst
                                       const std::wstring& subject) {
     state_.CurrentPath = folder;
     if (stepFirst) walkers_.AdvanceProgress(kStepBy);
-    if (!services_.files.DirectoryExists(folder)) return false;
+    if (folder.empty() || !services_.files.DirectoryExists(folder)) return false;
     if (!stepFirst) walkers_.AdvanceProgress(kStepBy);
+    if (!walkers_.Permitted(folder)) return false;
     Row(subject);
     walkers_.DeleteFolderTree(state_.CurrentPath, false);
     return true;
@@ -69,21 +71,24 @@ bool WindowsLocations::StandardFolder(const std::wstring& folder, bool stepFirst
 
 void WindowsLocations::EmptyIfPresent(const std::wstring& folder) {
     state_.CurrentPath = folder;
-    if (services_.files.DirectoryExists(folder)) walkers_.DeleteFolderTree(state_.CurrentPath, false);
+    if (!folder.empty() && services_.files.DirectoryExists(folder))
+        walkers_.DeleteFolderTree(state_.CurrentPath, false);
 }
 
 std::wstring WindowsLocations::RealSystem32(const std::wstring& rest) {
-    return state_.WinDir + (services_.processes.UnderWow64() ? L"Sysnative\\" : L"System32\\") + rest;
+    if (state_.WinDir.empty()) return {};
+    return state_.WinDir + (services_.processes.UnderWow64() ? L"Sysnative\\" : L"System32\\") +
+           rest;
 }
 
 void WindowsLocations::ErrorReports() {
-    if (StandardFolder(state_.DriveRoot + L"ProgramData\\Microsoft\\Windows\\WER\\", false,
+    if (StandardFolder(Below(state_.DriveRoot, L"ProgramData\\Microsoft\\Windows\\WER\\"), false,
                        options_.CheckBox10.Caption()))
-        EmptyIfPresent(state_.LocalAppData + L"Microsoft\\Windows\\WER\\");
+        EmptyIfPresent(Below(state_.LocalAppData, L"Microsoft\\Windows\\WER\\"));
 }
 
 void WindowsLocations::ThumbnailCache() {
-    StandardFolder(state_.LocalAppData + L"Microsoft\\Windows\\Explorer\\", true,
+    StandardFolder(Below(state_.LocalAppData, L"Microsoft\\Windows\\Explorer\\"), true,
                    options_.CheckBox4.Caption());
 }
 
@@ -105,6 +110,7 @@ void WindowsLocations::Hotfixes() {
     // Uninstall folders and update logs lie loose in the Windows folder among
     // everything else; only these two exact forms are touched.
     const std::wstring& win = state_.WinDir;
+    if (win.empty()) return;
     {
         std::unique_ptr<platform::DirectoryListing> listing = services_.files.List(win + L"*.*");
         platform::FindData entry;
@@ -131,19 +137,20 @@ void WindowsLocations::Hotfixes() {
 }
 
 void WindowsLocations::UpdateDataStore() {
-    StandardFolder(state_.WinDir + L"SoftwareDistribution\\DataStore\\", false,
+    StandardFolder(Below(state_.WinDir, L"SoftwareDistribution\\DataStore\\"), false,
                    options_.CheckBox25.Hint());
-    const std::wstring database = state_.WinDir + L"SoftwareDistribution\\DataStore.edb";
+    const std::wstring database = Below(state_.WinDir, L"SoftwareDistribution\\DataStore.edb");
     if (services_.files.FileExists(database)) services_.files.RemoveFile(database);
 }
 
 void WindowsLocations::ReadyBoost() {
-    StandardFolder(state_.WinDir + L"Prefetch\\ReadyBoot\\", false, options_.CheckBox32.Caption());
+    StandardFolder(Below(state_.WinDir, L"Prefetch\\ReadyBoot\\"), false,
+                   options_.CheckBox32.Caption());
 }
 
 void WindowsLocations::SystemLogs() {
     StandardFolder(RealSystem32(L"LogFiles\\"), false, L"system log files");
-    EmptyIfPresent(state_.WinDir + L"Logs\\");
+    EmptyIfPresent(Below(state_.WinDir, L"Logs\\"));
 }
 
 void WindowsLocations::DiagnosticsFiles() {
@@ -151,12 +158,12 @@ void WindowsLocations::DiagnosticsFiles() {
 }
 
 void WindowsLocations::BurnCache() {
-    StandardFolder(state_.LocalAppData + L"Microsoft\\Windows\\Burn\\", true,
+    StandardFolder(Below(state_.LocalAppData, L"Microsoft\\Windows\\Burn\\"), true,
                    options_.CheckBox29.Caption());
 }
 
 void WindowsLocations::SideBySideStore() {
-    state_.CurrentPath = state_.WinDir + L"winsxs\\";
+    state_.CurrentPath = Below(state_.WinDir, L"winsxs\\");
     if (!services_.files.DirectoryExists(state_.CurrentPath)) return;
     walkers_.AdvanceProgress(kStepBy);
     Row(options_.CheckBox43.Caption());
@@ -168,7 +175,7 @@ void WindowsLocations::SideBySideStore() {
 
 void WindowsLocations::MediaPlayerCache() {
     walkers_.AdvanceProgress(kStepBy);
-    state_.CurrentPath = state_.LocalAppData + L"Microsoft\\Media Player\\";
+    state_.CurrentPath = Below(state_.LocalAppData, L"Microsoft\\Media Player\\");
     if (!services_.files.DirectoryExists(state_.CurrentPath)) return;
     Row(options_.CheckBox39.Caption());
     walkers_.DeleteMatching(state_.CurrentPath, L"Cache", false, true, L"*.*", false, L"");
@@ -176,7 +183,7 @@ void WindowsLocations::MediaPlayerCache() {
 
 void WindowsLocations::MediaPlayerDatabase() {
     walkers_.AdvanceProgress(kStepBy);
-    state_.CurrentPath = state_.LocalAppData + L"Microsoft\\Media Player\\";
+    state_.CurrentPath = Below(state_.LocalAppData, L"Microsoft\\Media Player\\");
     if (!services_.files.DirectoryExists(state_.CurrentPath)) return;
     Row(options_.CheckBox44.Caption());
     walkers_.DeleteMatching(state_.CurrentPath, L"", false, true, L"", false, L".wmdb");

@@ -14,13 +14,6 @@ const std::wstring& Line(const std::vector<std::wstring>& text, size_t n) {
     return n < text.size() ? text[n] : empty;
 }
 
-bool SameText(const std::wstring& a, const std::wstring& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (platform::FoldCase(a[i]) != platform::FoldCase(b[i])) return false;
-    return true;
-}
-
 } // namespace
 
 std::wstring VerbCommand(const std::wstring& programPath) {
@@ -45,14 +38,18 @@ void ApplyContextMenu(bool on, platform::Registry& registry, const std::wstring&
 }
 
 void OfferCommandLineFolder(const std::vector<std::wstring>& arguments, TForm2& options,
-                            platform::Services& services,
-                            const std::vector<std::wstring>& uiText) {
+                            platform::Services& services, const std::vector<std::wstring>& uiText) {
     if (arguments.empty()) return;
-    const std::wstring& folder = arguments.front();
-    if (folder.empty() || !services.files.DirectoryExists(folder)) return;
+    // Stored in its normal form ("C:/Photos/./" is C:\Photos), and a folder already in
+    // the list in any spelling is not offered again.
+    const std::optional<std::wstring> normalized = platform::NormalizePath(arguments.front());
+    if (!normalized || !services.files.DirectoryExists(*normalized)) return;
+    const std::wstring folder = services.files.LongPath(*normalized);
     forms::ListView& paths = options.SearchPathList();
-    for (int i = 0; i < paths.Count(); ++i)
-        if (SameText(paths.Item(i).caption, folder)) return;
+    for (int i = 0; i < paths.Count(); ++i) {
+        const std::optional<std::wstring> listed = platform::NormalizePath(paths.Item(i).caption);
+        if (services.files.SameIgnoringCase(listed.value_or(paths.Item(i).caption), folder)) return;
+    }
     const std::wstring question = Line(uiText, 37) + L" '" + folder + L"' " + Line(uiText, 38);
     const unsigned flags =
         platform::mb::YesNo | platform::mb::IconQuestion | platform::mb::TaskModal;

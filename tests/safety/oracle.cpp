@@ -18,6 +18,7 @@ public:
         Appeared();
         KeptAndChanged();
         Removed();
+        Protected();
         Required();
         AfterStop();
         Recycling();
@@ -58,6 +59,16 @@ private:
             const int unit = rules_.UnitOf(key);
             if (unit < 0) Fail(L"removed outside the targets", item.path);
             else if (!rules_.May(unit, key)) Fail(L"removed against the rules of " + U(unit).label, item.path);
+        }
+    }
+
+    // Whatever the inputs named, no protected folder nor one above it was removed or
+    // handed to the recycle bin.
+    void Protected() {
+        for (const Event& e : run_.log) {
+            if (!IsRemoval(e)) continue;
+            for (const std::wstring& folder : ProtectedFolders())
+                if (SameOrBelow(Key(folder), Key(e.path))) Fail(L"removed a protected folder or one above it", e.path);
         }
     }
 
@@ -115,7 +126,9 @@ private:
         if (!run_.scenario.recycle) return;
         for (const auto& [key, item] : run_.before.Items()) {
             const int unit = rules_.UnitOf(key);
-            if (Gone(key) && unit >= 0 && UserKind(U(unit).kind) && !InRecycleBin(key))
+            // A link goes as a link in every mode, its target untouched.
+            if (Gone(key) && unit >= 0 && UserKind(U(unit).kind) && !InRecycleBin(key) &&
+                !item.IsLink())
                 Fail(L"deleted past the recycle bin", item.path);
         }
     }
@@ -164,6 +177,7 @@ Tally TallyRun(const RunRecord& run) {
     }
     t.recycled = static_cast<int>(run.recycled.size());
     t.stopped = run.stopEvent.has_value();
+    t.hostile = run.scenario.hostile;
     return t;
 }
 

@@ -138,7 +138,7 @@ TEST_F(CachesTest, OperaCacheIsEmptiedWithoutARow) {
 
 TEST_F(CachesTest, AcdseeDatabasesNamedInTheRegistryAreEmptied) {
     const std::wstring kept = local + L"ACD Systems\\Catalogs\\90\\";
-    const std::wstring removed = L"D:\\Photos\\Database";
+    const std::wstring removed = L"C:\\ProgramData\\ACD Systems\\Database";
     fakes.files.AddFile(kept + L"Default\\db.fpt");
     fakes.files.AddFile(removed + L"\\db.fpt");
     Database(L"90", kept);
@@ -148,7 +148,7 @@ TEST_F(CachesTest, AcdseeDatabasesNamedInTheRegistryAreEmptied) {
     caches.Acdsee();
     EXPECT_TRUE(Empty(kept)) << "named with a backslash: kept";
     EXPECT_FALSE(Exists(removed)) << "named without one: removed once empty";
-    EXPECT_TRUE(Exists(L"D:\\Photos"));
+    EXPECT_TRUE(Exists(L"C:\\ProgramData\\ACD Systems"));
     EXPECT_EQ(RowsWith(L"Clean Acdsee database"), 2);
     EXPECT_EQ(RowsWith(removed), 1) << "the removed folder is listed with Display on";
 
@@ -162,6 +162,7 @@ TEST_F(CachesTest, AcdseeDatabasesNamedInTheRegistryAreEmptied) {
 }
 
 TEST_F(CachesTest, AcdseeRefusesFoldersThatAreNotItsOwn) {
+    using namespace std::string_literals;
     const std::vector<std::wstring> refused = {
         L"",
         L"Catalogs\\db",
@@ -189,7 +190,22 @@ TEST_F(CachesTest, AcdseeRefusesFoldersThatAreNotItsOwn) {
         L"C:\\Photos\\\\db",
         L"C:\\Photos\\db:stream",
         L"1:\\Photos\\db",
+        L"C:\\Photos\\db", // outside the profile and ProgramData
+        L"D:\\Photos\\db",
+        L"C:\\Users\\ann\\AppData\\Local\\ACD\\Pictures", // a junction to Pictures
+        L"C:\\Docume~1\\Desktop",
+        L"C:\\Documents and Settings\\ann\\Desktop",
+        L"C:\\ProgramData",
+        L"C:\\Users\\ann\\AppData\\Roaming\\Microsoft\\..",
+        L"C:\\Users\\ann\\AppData\\Local\\ACD\\db\0x"s, // the calls would see "...\\db"
     };
+    fakes.files.AddJunction(L"C:\\Users\\ann\\AppData\\Local\\ACD\\Pictures",
+                            L"C:\\Users\\ann\\Pictures");
+    fakes.files.AddJunction(L"C:\\Documents and Settings", L"C:\\Users");
+    fakes.files.AddShortName(L"C:\\Documents and Settings", L"DOCUME~1");
+    fakes.files.AddFile(L"C:\\Users\\ann\\Pictures\\file");
+    fakes.files.AddFile(L"C:\\Users\\ann\\AppData\\Local\\ACD\\db\\file");
+    fakes.files.AddFile(L"C:\\ProgramData\\file");
     for (const wchar_t* folder :
          {L"C:\\Work\\Catalogs\\db", L"C:\\Photos\\db", L"C:\\Windows\\System32",
           L"C:\\Program Files", L"C:\\Program Files (x86)", L"C:\\Users\\ann\\Desktop",
@@ -201,7 +217,8 @@ TEST_F(CachesTest, AcdseeRefusesFoldersThatAreNotItsOwn) {
         Database(L"90", path);
         caches.Acdsee();
         EXPECT_TRUE(fakes.files.Removed.empty());
-        EXPECT_TRUE(Rows().empty());
+        EXPECT_EQ(RowsWith(L"Clean Acdsee database"), 0);
+        Form1().Rows.List().Clear();
     }
 }
 

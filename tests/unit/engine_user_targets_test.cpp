@@ -40,6 +40,15 @@ TEST(ScanRulesTest, RulesApplyInOrderWithTheirCaseRules) {
     };
     for (const Case& c : cases) EXPECT_EQ(r.Match(c.name, c.size), c.expected) << c.name;
 
+    // Empty entries (";;", a leading or trailing ";") match nothing, not even a name
+    // ending in a dot or without an extension.
+    ScanRules blanks;
+    blanks.fileNames = L";;;a;;";
+    blanks.extensions = L";;;";
+    for (const wchar_t* name : {L"x.", L"noext", L".", L"b"})
+        EXPECT_EQ(blanks.Match(name, 5), FileMatch::None) << name;
+    EXPECT_EQ(blanks.Match(L"a", 5), FileMatch::Match);
+
     ScanRules off;
     EXPECT_EQ(off.Match(L"~report.doc", 5), FileMatch::None);
     EXPECT_EQ(off.Match(L"report.~do", 5), FileMatch::None);

@@ -42,7 +42,7 @@ TEST_F(ExplorerVerbTest, OpeningTheDialogWritesTheQuotedVerbForTheUser) {
 TEST_F(ExplorerVerbTest, TheOfferAddsAndStoresTheFolderOnYes) {
     fakes.files.AddDirectory(L"D:\\Photos");
     fakes.messages.Answers = {platform::answer::Yes};
-    StartAndSettle({L"D:\\Photos", L"ignored"});
+    StartAndSettle({L"D:/Photos/./", L"ignored"}); // offered and stored in its normal form
     ASSERT_EQ(fakes.messages.Shown.size(), 1u);
     EXPECT_EQ(fakes.messages.Shown[0].text, L"Do you want to add 'D:\\Photos' to search path?");
     EXPECT_EQ(fakes.messages.Shown[0].caption, L"Add path");
@@ -71,14 +71,14 @@ TEST_F(ExplorerVerbTest, NoOfferForNoOrAListedOrAMissingFolder) {
     fakes.registry.SetDword(kKey, L"Pathnum", 1);
     fakes.registry.SetString(kKey, L"Patha0", L"d:\\PHOTOS");
     SetDword(L"Autobegin", 1);
-    StartAndSettle({L"D:\\Photos"});
-    EXPECT_EQ(fakes.messages.Shown.size(), 1u) << "already listed, in another case";
+    StartAndSettle({L"D:\\Photos\\..\\Photos\\"});
+    EXPECT_EQ(fakes.messages.Shown.size(), 1u) << "already listed, in another case and spelling";
     EXPECT_TRUE(Form1().Timer6.Enabled()) << "the automatic run still starts";
     program.reset();
 
     fakes.files.AddFile(L"D:\\Photos\\a.jpg");
     SetDword(L"Autobegin", 0);
-    for (const wchar_t* arg : {L"D:\\Photos\\a.jpg", L"D:\\Missing", L""}) {
+    for (const wchar_t* arg : {L"D:\\Photos\\a.jpg", L"D:\\Missing", L"", L"Photos"}) {
         StartAndSettle({arg});
         EXPECT_EQ(fakes.messages.Shown.size(), 1u) << arg;
         program.reset();

@@ -1,0 +1,63 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace engine {
+
+// Decides whether a folder or file that a category or one of the user's lists names may
+// be emptied or deleted. Every input the program trusts (the temporary folder, another
+// program's registry value, a list entry) could otherwise point a walk at the user's own
+// files: a target is refused when it is unsound as a path, a drive root, or one of the
+// protected folders or a folder above one, judged on where it really is, with links,
+// junctions, mapped drives, short names, "." and ".." resolved.
+class TargetGuard {
+public:
+    explicit TargetGuard(platform::Services& services) : services_(services) {}
+
+    enum class Scope {
+        // The program's own categories: the system's folders and the user's own
+        // (Desktop, Documents, Pictures and the like) are all protected.
+        Category,
+        // The user's own lists are the user's explicit choice: only the system's part
+        // is protected, so naming Downloads empties it.
+        UserList,
+    };
+
+    // Worked out again on first use after this: a run starts.
+    void Reset() { ready_ = false; }
+    bool Permits(const std::wstring& target, Scope scope);
+    // For the search scan's empty folders, named in the form its walk lists them: a
+    // protected folder or a shell folder of a profile (Favorites, Links...) stays even
+    // when empty.
+    bool KeepsEmptyFolder(const std::wstring& folder);
+    // Where a list entry or base path really is, for walks that compare what they meet
+    // with other paths: normalized, then resolved when it exists. Nothing when unsound.
+    std::optional<std::wstring> Resolve(const std::wstring& path);
+    // A list entry spelled in full for the walk that deletes it: normalized, short
+    // names in their long form, links kept as links. Nothing when unsound.
+    std::optional<std::wstring> Canonical(const std::wstring& path);
+    // Lies below the user's profile or ProgramData (not either itself), where another
+    // program's own data folder belongs.
+    bool InsideDataFolders(const std::wstring& target);
+    // `path` is `folder` or lies below it, by the file system's case rules.
+    bool Covers(const std::wstring& folder, const std::wstring& path);
+
+private:
+    struct Protected {
+        std::wstring path;
+        bool system;
+    };
+    void WorkOut();
+    void Protect(const std::wstring& path, bool system);
+    std::wstring Special(int csidl);
+
+    platform::Services& services_;
+    bool ready_ = false;
+    std::vector<Protected> protected_;
+    std::vector<std::wstring> shellFolders_;
+    std::vector<std::wstring> dataFolders_;
+};
+
+} // namespace engine
