@@ -22,6 +22,7 @@ class Harness {
 public:
     Harness() {
         fakes.shell.Folders[platform::csidl::AppData] = kRoaming;
+        fakes.shell.Folders[platform::csidl::Profile] = L"C:\\Users\\ann";
         fakes.shell.Folders[platform::csidl::LocalAppData] = kLocal;
         fakes.shell.Folders[platform::csidl::InternetCache] = kLocal + L"\\Microsoft\\Windows\\INetCache";
         fakes.files.Temp = kLocal + L"\\Temp\\";

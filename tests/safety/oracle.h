@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,7 @@ struct Tally {
     int removedByKind[6] = {}; // by UnitKind
     int recycled = 0;
     bool stopped = false;
+    std::uint32_t hostile = 0; // the kinds of hostile input drawn, one bit each
 };
 Tally TallyRun(const RunRecord& run);
 

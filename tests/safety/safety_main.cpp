@@ -98,6 +98,17 @@ void PrintStats(const std::vector<safety::CaseOutcome>& outcomes) {
     std::printf("  recycled %ld items; %ld runs stopped\n", recycled, stopped);
 }
 
+// The share of cases that drew each kind of hostile input.
+void PrintInputShares(const std::vector<safety::CaseOutcome>& outcomes) {
+    if (outcomes.empty()) return;
+    for (int k = 0; k < static_cast<int>(safety::Hostile::Count); ++k) {
+        long with = 0;
+        for (const safety::CaseOutcome& o : outcomes) with += (o.tally.hostile >> k) & 1u;
+        std::printf("  %5.1f%% of cases: %s\n", 100.0 * static_cast<double>(with) / static_cast<double>(outcomes.size()),
+                    safety::HostileName(static_cast<safety::Hostile>(k)));
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -121,6 +132,7 @@ int main(int argc, char** argv) {
         if ((!outcome.violations.empty() && reported++ < o.maxReports) || o.full) Report(run[i], outcome);
     }
     if (o.stats) PrintStats(outcomes);
+    if (!o.single) PrintInputShares(outcomes);
     std::printf("safety: %ld cases, %ld violations\n", cases, violations);
     return violations == 0 ? 0 : 1;
 }

@@ -13,7 +13,7 @@ const std::vector<std::wstring> kExt = {L"",     L"obj;gss", L"OBJ",     L"pih;x
 const std::vector<std::wstring> kFilesName = {
     L"",           L"notes",   L"desktop.ini;notes", L"Desktop.ini", L"a b.txt", L" lead.txt",
     L"index.dat;zero.dat", L"noext;~", L"Thumbs.db", L"*.*", L"\u00c9t\u00e9.obj", L"data_0;x.obj",
-    L"photo.jpg;"};
+    L"photo.jpg;", L";;notes;"};
 
 Unit Made(UnitKind kind, const wchar_t* label, std::vector<std::wstring> roots, bool on) {
     Unit u;
@@ -69,8 +69,10 @@ Scenario ScenarioMaker::Make() {
     UserFiles();
     const std::size_t firstFile = trees_.Files.size(), firstFolder = trees_.Folders.size();
     SearchPaths();
+    MakeAliases();
     Exclusions(firstFile, firstFolder);
     Options();
+    HostileInputs();
     Scenario s;
     s.seed = seed_;
     const int stop = rng_.Below(10);
@@ -109,7 +111,7 @@ void ScenarioMaker::BuiltInTrees() {
 }
 
 std::wstring ScenarioMaker::Caption(const std::wstring& path, bool foldBeyondAscii) {
-    std::wstring caption = path;
+    std::wstring caption = Spelled(path);
     for (wchar_t& c : caption) {
         const bool ascii = static_cast<unsigned long>(c) < 0x80;
         if ((ascii || foldBeyondAscii) && rng_.Chance(30)) c = OtherCase(c);
@@ -121,8 +123,10 @@ std::wstring ScenarioMaker::Caption(const std::wstring& path, bool foldBeyondAsc
 void ScenarioMaker::AddToList(forms::ListView& list, const std::wstring& path, UnitKind kind) {
     // The file system here folds ASCII letters only, so a list entry that the program
     // opens keeps the other letters as stored.
-    list.Add(Caption(path, false), rng_.Chance(85));
+    const std::wstring caption = Caption(path, false);
+    list.Add(caption, rng_.Chance(85));
     listed_[Key(path)] = {kind, path};
+    listed_[Key(caption)] = {kind, path};
 }
 
 void ScenarioMaker::UserFolders() {
@@ -192,7 +196,9 @@ void ScenarioMaker::Exclusions(std::size_t firstFile, std::size_t firstFolder) {
         if (roll < 5) path = L"D:\\";
         else if (roll < 12) path = L"D:\\Scan";
         else if (roll < 22 && path.size() > 4) path.pop_back();
-        options_.ExcludePathList().Add(Caption(path, true), rng_.Chance(80));
+        const std::wstring caption = Caption(path, true);
+        options_.ExcludePathList().Add(caption, rng_.Chance(80));
+        excluded_[Key(caption)] = path;
     }
 }
 

@@ -34,6 +34,12 @@ private:
     void AddToList(forms::ListView& list, const std::wstring& path, UnitKind kind);
     std::wstring Caption(const std::wstring& path, bool foldBeyondAscii);
     void Options();
+    void MakeAliases();
+    std::wstring Spelled(const std::wstring& path);
+    void HostileInputs();
+    void OtherProgramsValues();
+    void Withhold(Unit& u) const;
+    void Mark(Hostile kind) { hostile_ |= 1u << static_cast<int>(kind); }
     void ReadBack(Scenario& s);
     void ReadBackList(Scenario& s, forms::ListView& list, const wchar_t* what);
     void Describe(Scenario& s);
@@ -43,7 +49,14 @@ private:
     std::uint64_t seed_;
     Rng rng_;
     TreeMaker trees_;
+    // By the key of the caption as well as of the path.
     std::map<std::wstring, Listed> listed_;
+    // Exclusion captions by key, and the paths they stand for.
+    std::map<std::wstring, std::wstring> excluded_;
+    std::uint32_t hostile_ = 0;
+    bool tempAtProtected_ = false;
+    bool noLocal_ = false;
+    bool noRoaming_ = false;
 };
 
 // The built-in targets the cases fill, with their option and root(s), in run order.

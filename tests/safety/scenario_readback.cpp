@@ -18,15 +18,27 @@ void ScenarioMaker::ReadBack(Scenario& s) {
     s.delFolder = o.CheckBox7.Checked();
     s.empFolder = o.CheckBox23.Checked();
     s.logPath = o.CheckBox11.Checked() ? o.LogPath : std::wstring();
-    for (Unit& u : BuiltInUnits(o, fakes_.files.Temp))
-        if (u.on) s.units.push_back(u);
+    for (Unit& u : BuiltInUnits(o, fakes_.files.Temp)) {
+        if (!u.on) continue;
+        Withhold(u);
+        s.units.push_back(u);
+    }
     // The lists run in the order they show, folders, then files, then search paths.
     ReadBackList(s, options_.DeleteFolderList(), L"folder");
     ReadBackList(s, options_.DeleteFileList(), L"file");
     ReadBackList(s, options_.SearchPathList(), L"search path");
     const forms::ListView& exclusions = options_.ExcludePathList();
     for (int i = 0; i < exclusions.Count(); ++i)
-        if (exclusions.Item(i).checked) s.exclusions.push_back(exclusions.Item(i).caption);
+        if (exclusions.Item(i).checked) {
+            const auto it = excluded_.find(Key(exclusions.Item(i).caption));
+            s.exclusions.push_back(it != excluded_.end() ? it->second : exclusions.Item(i).caption);
+        }
+    const auto emptyEntry = [](const std::wstring& list) {
+        return !list.empty() && (list.front() == L';' || list.back() == L';' ||
+                                 list.find(L";;") != std::wstring::npos);
+    };
+    if (emptyEntry(s.junk.filesName) || emptyEntry(s.junk.ext)) Mark(Hostile::EmptyListEntry);
+    s.hostile = hostile_;
 }
 
 void ScenarioMaker::ReadBackList(Scenario& s, forms::ListView& list, const wchar_t* what) {

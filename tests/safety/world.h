@@ -35,11 +35,29 @@ struct Unit {
 
 enum class StopMode { None, AfterRemovals, ClickStop };
 
+// The kinds of input a case may draw that point at places no target may reach.
+enum class Hostile {
+    TempAtProtected,
+    EmptyBase,
+    RootEntry,
+    RelativeEntry,
+    NulEntry,
+    OtherSpelling,
+    ShortName,
+    LinkEntry,
+    OtherProgram,
+    EmptyListEntry,
+    Count
+};
+const char* HostileName(Hostile kind);
+// Folders nothing may remove, nor anything above them, whatever a case's inputs say.
+const std::vector<std::wstring>& ProtectedFolders();
+
 // Everything the checks need to know about a case besides the file system itself.
 struct Scenario {
     std::uint64_t seed = 0;
     std::vector<Unit> units; // in run order, only those that are on
-    std::vector<std::wstring> exclusions; // ticked, as typed
+    std::vector<std::wstring> exclusions; // ticked, as the paths they stand for
     JunkOptions junk;
     bool recycle = false;
     bool delFolder = false;
@@ -47,6 +65,8 @@ struct Scenario {
     StopMode stop = StopMode::None;
     int stopAt = 0;
     std::wstring logPath;
+    // Which kinds of hostile input the case drew, one bit per Hostile.
+    std::uint32_t hostile = 0;
     // For the report: the settings in short.
     std::vector<std::wstring> settingsText;
 };
