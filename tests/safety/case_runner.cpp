@@ -42,7 +42,8 @@ public:
     RecordingShell shell{fakes.shell, fakes.files, log};
     platform::Services services{fakes.registry, files,          shell,     fakes.messages,
                                 fakes.locale,   fakes.desktop,  fakes.serviceControl,
-                                fakes.processes, fakes.cursor,  fakes.sound, fakes.dialogs};
+                                fakes.processes, fakes.cursor,  fakes.sound, fakes.dialogs,
+                                fakes.instances};
     forms::HeadlessBackend backend;
     forms::Application application{backend, fakes.messages};
     std::unique_ptr<app::Program> program;
