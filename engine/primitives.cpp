@@ -104,8 +104,8 @@ bool Primitives::ShellDeletePath(const std::wstring& path, std::uint32_t listed)
     SetStatus(Text(17) + L" " + path);
     Pump();
     const bool recycle = state_.UserTargetsPhase && options_.CheckBox3.Checked();
-    const bool deleted =
-        recycle ? Recycle(services_.files, services_.shell, path) : DeletePermanently(path, listed);
+    const bool deleted = Noted(path, recycle ? Recycle(services_.files, services_.shell, path)
+                                             : DeletePermanently(path, listed));
     if (!deleted) return false;
     Counted();
     return true;
@@ -140,15 +140,15 @@ bool Primitives::RemoveTreeDirectly(const std::wstring& folder, int& parts) {
             const int before = parts;
             bool gone = false;
             if (entry.IsLink() && entry.IsDirectory())
-                gone = DeleteFolderEntry(services_.files, full, entry.attributes);
+                gone = Noted(full, DeleteFolderEntry(services_.files, full, entry.attributes));
             else if (entry.IsDirectory())
                 gone = RemoveTreeDirectly(full, parts);
             else
-                gone = DeleteFileEntry(services_.files, full, entry.attributes);
+                gone = Noted(full, DeleteFileEntry(services_.files, full, entry.attributes));
             if (gone) parts = before + 1;
         }
     }
-    return DeleteFolderEntry(services_.files, folder, kAttributesUnknown);
+    return Noted(folder, DeleteFolderEntry(services_.files, folder, kAttributesUnknown));
 }
 
 bool Primitives::DeleteFolderTree(const std::wstring& path, bool deleteSelf) {
@@ -193,7 +193,7 @@ bool Primitives::WalkTree(const std::wstring& path, bool deleteSelf, const std::
                     result = false;
                 }
             } else {
-                if (DeleteFileEntry(services_.files, full, entry.attributes)) {
+                if (Noted(full, DeleteFileEntry(services_.files, full, entry.attributes))) {
                     if (ListItems()) view_.rows.AddResultRow(full, picture::DeletedFile);
                     Counted();
                 } else {
@@ -223,7 +223,7 @@ bool Primitives::RemoveWalkedFolder(const std::wstring& path, bool link) {
     }
     const bool removed = link ? services_.files.RemoveFolder(bare)
                               : DeleteFolderEntry(services_.files, bare, kAttributesUnknown);
-    if (!removed) return false;
+    if (!Noted(bare, removed)) return false;
     Counted();
     return true;
 }
@@ -272,6 +272,15 @@ void Primitives::DeleteMatching(const std::wstring& path, const std::wstring& fo
             view_.rows.AddResultRow(full, picture::DeletedFile);
         StepProgress();
     }
+}
+
+bool Primitives::Noted(const std::wstring& path, bool gone) {
+    if (!gone) state_.Refused.push_back(path);
+    return gone;
+}
+
+bool Primitives::RemoveFile(const std::wstring& path) {
+    return Noted(path, services_.files.RemoveFile(path));
 }
 
 std::wstring Primitives::SpecialFolderPath(int csidl) {
