@@ -29,7 +29,7 @@ public:
         for (const std::wstring& d : {fakes.files.Temp, fakes.files.Windows, kRoaming})
             fakes.files.AddDirectory(d);
         fakes.messages.DefaultAnswer = platform::answer::No;
-        program = std::make_unique<app::Program>(application, services, std::vector<std::wstring>{});
+        program = std::make_unique<app::Program>(application, services, app::StartRequest{});
         program->Form1().Show();
         backend.Advance(250);
     }
