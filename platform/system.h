@@ -69,7 +69,8 @@ public:
 class RunningMark {
 public:
     virtual ~RunningMark() = default;
-    // True when another process held the name already as this mark was taken.
+    // True when the name was taken already as this mark was (by another process, or by
+    // another mark of this one).
     virtual bool TakenElsewhere() const = 0;
 };
 
