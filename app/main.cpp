@@ -22,5 +22,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     forms::Win32Backend backend;
     forms::Application application(backend, services.messages);
     auto view = services.View();
-    return app::RunProgram(application, view, app::FirstArgument(GetCommandLineW()));
+    return app::RunProgram(application, view, app::Arguments(GetCommandLineW()));
 }

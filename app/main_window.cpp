@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "app/about_box.h"
+#include "app/command_line.h"
 #include "resources/resource_ids.h"
 #include "settings/explorer_verb.h"
 #include "settings/option_set.h"
@@ -37,9 +38,9 @@ const ToolbarSlot kToolbar[] = {
 } // namespace
 
 TForm1::TForm1(forms::Application& app, platform::Services& services,
-               std::vector<std::wstring> arguments)
+               std::vector<std::wstring> arguments, bool unattended)
     : forms::Form(app, L"Form1"), Rows(ListView1, services.locale), services_(services),
-      arguments_(std::move(arguments)) {
+      arguments_(std::move(arguments)), unattended_(unattended) {
     LayOut();
     {
         std::unique_ptr<platform::RegistryKey> key =
@@ -56,6 +57,7 @@ TForm1::TForm1(forms::Application& app, platform::Services& services,
         }
     }
     if (DataFolder.empty() || DataFolder.back() != L'\\') DataFolder += L'\\';
+    if (unattended_) SetWindowState(forms::WindowState::Minimized);
     LoadUiText();
     Timer1.SetEnabled(true);
 }
@@ -77,6 +79,7 @@ void TForm1::Attach(TForm2& form2, TAboutBox& aboutBox) {
         engine::RunControls{App(), Timer6, Timer2, Timer9, SpeedButton6, Image1, Image2, OnlyIcons1,
                             PopupMenu1, StatusBar1, ProgressBar1, Rows, UiText.Lines()},
         form2, services_);
+    Run->State.Unattended = unattended_;
     Timer6.OnTimer = [this] { Timer6Timer(); };
     Timer2.OnTimer = [this] { Timer2Timer(); };
     Timer9.OnTimer = [this] { Timer9Timer(); };
@@ -235,13 +238,22 @@ void TForm1::Timer5Timer() {
     Timer5.SetEnabled(false);
     form2_->Store.LoadSettings();
     settings::BuildSettingsSummary(Rows, *form2_, StatusBar1, UiText.Lines());
-    settings::OfferCommandLineFolder(arguments_, *form2_, services_, UiText.Lines());
+    if (!unattended_)
+        settings::OfferCommandLineFolder(arguments_, *form2_, services_, UiText.Lines());
     App().ProcessMessages();
-    if (AutoBeginPending && form2_->CheckBox18.Checked()) {
+    if (AutoBeginPending && (unattended_ || form2_->CheckBox18.Checked())) {
         AutoBeginPending = false;
         Timer6.SetEnabled(true);
     }
     StartupFinished = true;
+}
+
+int TForm1::ExitCode() const {
+    if (!unattended_) return app::exit_code::Done;
+    if (!Run) return app::exit_code::SomethingStayed;
+    const engine::RunState& run = Run->State;
+    const bool all = run.Ended && !run.StopRequested && run.StayedCount == 0;
+    return all ? app::exit_code::Done : app::exit_code::SomethingStayed;
 }
 
 void TForm1::FormResize() {

@@ -20,11 +20,12 @@ class TForm2;
 class TAboutBox;
 
 // The main window: toolbar, results list, progress and status bar, and the timers
-// that sequence start-up and the clean run.
+// that sequence start-up and the clean run. Started `unattended` (/clean), it shows
+// minimised, offers no folder, runs one clean without a box and closes at its end.
 class TForm1 : public forms::Form {
 public:
     TForm1(forms::Application& app, platform::Services& services,
-           std::vector<std::wstring> arguments);
+           std::vector<std::wstring> arguments, bool unattended = false);
 
     // The dialogs are created after the main window; start-up reaches them here.
     void Attach(TForm2& form2, TAboutBox& aboutBox);
@@ -35,6 +36,8 @@ public:
     bool StartupFinished = false;
     bool AutoBeginPending = true;
     const std::vector<std::wstring>& Arguments() const { return arguments_; }
+    // What an unattended start ends with (see app::exit_code); 0 for any other start.
+    int ExitCode() const;
 
     forms::Panel Panel2{this, L"Panel2"};
     forms::SpeedButton SpeedButton6{&Panel2, L"SpeedButton6"};
@@ -103,6 +106,7 @@ private:
 
     platform::Services& services_;
     std::vector<std::wstring> arguments_;
+    bool unattended_;
     TForm2* form2_ = nullptr;
     TAboutBox* aboutBox_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/command_line.h"
 #include "forms/application.h"
 #include "platform/platform.h"
 
@@ -17,7 +18,7 @@ namespace app {
 class Program {
 public:
     Program(forms::Application& application, platform::Services& services,
-            std::vector<std::wstring> arguments);
+            const StartRequest& request);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -28,6 +29,8 @@ public:
 
     // Shows the main window and runs the message loop until it closes.
     void Run();
+    // What the process ends with once the loop is over (see exit_code).
+    int ExitCode() const;
 
 private:
     forms::Application& application_;
@@ -36,9 +39,15 @@ private:
     std::unique_ptr<TAboutBox> aboutBox_;
 };
 
-// Program entry after the back ends are chosen: builds the windows and runs the loop.
-// An exception that escapes is shown in the general exception box. Returns 0.
+// The name every running instance marks itself with; a /clean start that finds it
+// taken does nothing.
+inline constexpr const wchar_t* kRunningMarkName = L"Ambervale.Tidyhawk.Running";
+
+// Program entry after the back ends are chosen: reads the arguments, then shows the
+// usage box or builds the windows and runs the loop. An exception that escapes is shown
+// in the general exception box, except in an unattended clean, which shows no box and
+// ends. Returns the exit code.
 int RunProgram(forms::Application& application, platform::Services& services,
-               std::vector<std::wstring> arguments);
+               const std::vector<std::wstring>& arguments);
 
 } // namespace app

@@ -7,10 +7,10 @@ class RichEdit;
 }
 
 // The words the main window shows on its toolbar, status bar, list rows and messages:
-// 66 lines read by index, filled once from the main window's hidden text holder.
+// 67 lines read by index, filled once from the main window's hidden text holder.
 class UiTextTable {
 public:
-    static constexpr int kLines = 66;
+    static constexpr int kLines = 67;
 
     void Load(const forms::RichEdit& holder);
     // Line n; an index outside the table reads as empty text.
@@ -24,3 +24,7 @@ private:
 
 // The table's lines as the program ships them, one per line.
 extern const wchar_t* const kUiTextLines;
+
+// Line n as shipped, for a box shown before the main window holds the table; an index
+// outside it reads as empty text.
+std::wstring ShippedUiText(int n);

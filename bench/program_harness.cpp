@@ -27,7 +27,7 @@ constexpr const wchar_t* kGapClass = L"TidyhawkBenchPumpGap";
 ProgramHarness::ProgramHarness()
     : view_(services_.View()), application_(backend_, services_.messages) {
     InitCommonControls();
-    program_ = std::make_unique<app::Program>(application_, view_, std::vector<std::wstring>{});
+    program_ = std::make_unique<app::Program>(application_, view_, app::StartRequest{});
     Main().Show();
     const double deadline = Seconds() + 30;
     while (!Main().StartupFinished) {

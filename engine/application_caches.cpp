@@ -57,7 +57,7 @@ bool ApplicationCaches::EmptyFolders(const std::vector<std::wstring>& folders,
 void ApplicationCaches::DeleteOneFile(const std::wstring& file, const std::wstring& subject) {
     Row(subject);
     // Counted only; the next deletion of the run shows the total on the status bar.
-    if (services_.files.RemoveFile(file)) ++state_.DeletedCount;
+    if (walkers_.RemoveFile(file)) ++state_.DeletedCount;
 }
 
 void ApplicationCaches::Firefox() {
@@ -159,7 +159,7 @@ void ApplicationCaches::GoogleEarthCache() {
     const std::wstring file =
         WithBackslash(platform::NormalizePath(cache).value_or(L"")) + L"dbCache.dat";
     if (!services_.files.FileExists(file)) return;
-    if (services_.files.RemoveFile(file)) ++state_.DeletedCount;
+    if (walkers_.RemoveFile(file)) ++state_.DeletedCount;
 }
 
 void ApplicationCaches::Safari() {

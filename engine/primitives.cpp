@@ -77,6 +77,8 @@ bool Primitives::Permitted(const std::wstring& target) {
 
 bool Primitives::Refused(const std::wstring& target) {
     view_.rows.AddStampedRow(Text(65), target, picture::Warning);
+    // What a refused target holds stays: an unattended run reports it.
+    ++state_.StayedCount;
     return false;
 }
 
@@ -134,8 +136,8 @@ bool Primitives::ShellDeletePath(const std::wstring& path, std::uint32_t listed)
         recycle = false;
     else if (recycle)
         a = listed;
-    const bool deleted =
-        recycle ? Recycle(services_.files, services_.shell, path) : DeletePermanently(path, a);
+    const bool deleted = Noted(path, recycle ? Recycle(services_.files, services_.shell, path)
+                                             : DeletePermanently(path, a));
     if (!deleted) return false;
     Counted();
     return true;
@@ -170,15 +172,15 @@ bool Primitives::RemoveTreeDirectly(const std::wstring& folder, int& parts) {
             const int before = parts;
             bool gone = false;
             if (entry.IsLink() && entry.IsDirectory())
-                gone = DeleteFolderEntry(services_.files, full, entry.attributes);
+                gone = Noted(full, DeleteFolderEntry(services_.files, full, entry.attributes));
             else if (entry.IsDirectory())
                 gone = RemoveTreeDirectly(full, parts);
             else
-                gone = DeleteFileEntry(services_.files, full, entry.attributes);
+                gone = Noted(full, DeleteFileEntry(services_.files, full, entry.attributes));
             if (gone) parts = before + 1;
         }
     }
-    return DeleteFolderEntry(services_.files, folder, kAttributesUnknown);
+    return Noted(folder, DeleteFolderEntry(services_.files, folder, kAttributesUnknown));
 }
 
 bool Primitives::DeleteFolderTree(const std::wstring& path, bool deleteSelf) {
@@ -224,7 +226,7 @@ bool Primitives::WalkTree(const std::wstring& path, bool deleteSelf, const std::
                     result = false;
                 }
             } else {
-                if (DeleteFileEntry(services_.files, full, entry.attributes)) {
+                if (Noted(full, DeleteFileEntry(services_.files, full, entry.attributes))) {
                     if (ListItems()) view_.rows.AddResultRow(full, picture::DeletedFile);
                     Counted();
                 } else {
@@ -255,7 +257,7 @@ bool Primitives::RemoveWalkedFolder(const std::wstring& path, bool link) {
     }
     const bool removed = link ? services_.files.RemoveFolder(bare)
                               : DeleteFolderEntry(services_.files, bare, kAttributesUnknown);
-    if (!removed) return false;
+    if (!Noted(bare, removed)) return false;
     Counted();
     return true;
 }
@@ -312,6 +314,15 @@ void Primitives::MatchTree(const std::wstring& path, const std::wstring& folderN
             view_.rows.AddResultRow(full, picture::DeletedFile);
         StepProgress();
     }
+}
+
+bool Primitives::Noted(const std::wstring& path, bool gone) {
+    if (!gone) state_.Refused.push_back(path);
+    return gone;
+}
+
+bool Primitives::RemoveFile(const std::wstring& path) {
+    return Noted(path, services_.files.RemoveFile(path));
 }
 
 std::wstring Primitives::SpecialFolderPath(int csidl) {

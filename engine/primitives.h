@@ -47,6 +47,9 @@ public:
     void DeleteMatching(const std::wstring& path, const std::wstring& folderName, bool folderExact,
                         bool deleteSelf, const std::wstring& fileName, bool fileExact,
                         const std::wstring& extension);
+    // Removes one file as it is (no attributes reset) and notes it when it stays; the
+    // caller counts it.
+    bool RemoveFile(const std::wstring& path);
     // A shell special folder ending in a backslash, or empty.
     std::wstring SpecialFolderPath(int csidl);
     // Whether a folder or file named by a category (or, in the user's phase, by the
@@ -85,6 +88,8 @@ private:
     void MatchTree(const std::wstring& path, const std::wstring& folderName, bool folderExact,
                    bool deleteSelf, const std::wstring& fileName, bool fileExact,
                    const std::wstring& extension);
+    // Passes `gone` on; an item that did not go is noted among the run's refusals.
+    bool Noted(const std::wstring& path, bool gone);
 
     RunView view_;
     RunState& state_;

@@ -47,7 +47,7 @@ std::wstring CleanRun::ConfirmationText() const {
 }
 
 bool CleanRun::Confirmed() {
-    if (!options_.CheckBox9.Checked()) return true;
+    if (State.Unattended || !options_.CheckBox9.Checked()) return true;
     const std::wstring message =
         walkers_.Text(44) + L": \n" + ConfirmationText() + L"\n\n" + walkers_.Text(45);
     return services_.messages.Show(message, L"Clean Confirmation", kQuestion) ==
@@ -79,6 +79,9 @@ void CleanRun::EnterRunningState() {
     c_.resultsMenu.AutoPopup = false;
     c_.rows.List().SetColumnCaption(0, walkers_.Text(46) + L":");
     State.DeletedCount = 0;
+    State.Refused.clear();
+    State.StayedCount = 0;
+    State.Ended = false;
     c_.status.SetPanelText(1, L"");
     State.ElapsedSeconds = 0;
     c_.progress.SetPosition(0);
@@ -180,6 +183,11 @@ void CleanRun::ReturnToIdle() {
 }
 
 void CleanRun::StopRequest() {
+    // Whoever presses Stop on a run nobody was meant to watch is not asked again.
+    if (State.Unattended) {
+        State.StopRequested = true;
+        return;
+    }
     c_.clockTimer.SetEnabled(false);
     const int answer = services_.messages.Show(walkers_.Text(63), L"Stop Confirmation", kQuestion);
     // The clock only pauses while the question is open, whatever the answer.

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 namespace engine {
 
@@ -20,6 +21,17 @@ struct RunState {
     // Raised while the user's targets run: walkers then list every item they delete.
     bool ItemRowsPhase = false;
     std::wstring CategoryLabel;
+
+    // A run nobody watches (/clean): no question and no box, and the window closes when
+    // the run ends, stopped or not.
+    bool Unattended = false;
+    // Items a deletion was refused for in this run; a later walk may still take some.
+    std::vector<std::wstring> Refused;
+    // How many of them were still there when the run ended (counted by the wrap-up),
+    // and the targets refused whole as protected or unsound.
+    int StayedCount = 0;
+    // Raised by the wrap-up; lowered when the next run starts.
+    bool Ended = false;
 
     // Base paths, worked out once per run; each ends in a backslash.
     std::wstring WinDir;

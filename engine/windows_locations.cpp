@@ -124,7 +124,7 @@ void WindowsLocations::Hotfixes() {
             } else if (entry.name.compare(0, 2, L"KB") == 0 && entry.name.size() >= 6 &&
                        entry.name.compare(entry.name.size() - 4, 4, L".log") == 0) {
                 services_.files.SetAttributes(full, attr::Normal);
-                if (services_.files.RemoveFile(full)) {
+                if (walkers_.RemoveFile(full)) {
                     ++state_.DeletedCount;
                     walkers_.ShowDeletedCount(L": ");
                 }
@@ -140,7 +140,7 @@ void WindowsLocations::UpdateDataStore() {
     StandardFolder(Below(state_.WinDir, L"SoftwareDistribution\\DataStore\\"), false,
                    options_.CheckBox25.Hint());
     const std::wstring database = Below(state_.WinDir, L"SoftwareDistribution\\DataStore.edb");
-    if (services_.files.FileExists(database)) services_.files.RemoveFile(database);
+    if (services_.files.FileExists(database)) walkers_.RemoveFile(database);
 }
 
 void WindowsLocations::ReadyBoost() {

@@ -55,7 +55,9 @@ bool WrapUp::Run() {
     if (options_.CheckBox11.Checked()) WriteLog();
     PlayEndSound();
     SaveTotalDeleted();
-    return !Stopped() && options_.CheckBox35.Checked();
+    CountWhatStayed();
+    state_.Ended = true;
+    return state_.Unattended || (!Stopped() && options_.CheckBox35.Checked());
 }
 
 // Added to the list directly: the summary is not scrolled into view like a result.
@@ -74,6 +76,7 @@ void WrapUp::ShowStatus() {
 }
 
 bool WrapUp::AskOrInform() {
+    if (state_.Unattended) return false;
     const bool resultsBox = options_.CheckBox30.Checked();
     std::wstring text;
     if (resultsBox) text = std::to_wstring(state_.DeletedCount) + L" " + Text(60);
@@ -128,6 +131,16 @@ void WrapUp::SaveTotalDeleted() {
             ->WriteInteger(L"Delfilenum", options_.TotalDeletedCount);
     } catch (const platform::Error&) {
         // Only a convenience: the window placement save writes it again.
+    }
+}
+
+// A refused item may have gone since, taken whole by a walk of its folder.
+void WrapUp::CountWhatStayed() {
+    // Counted on from the targets refused as a whole during the run.
+    std::uint32_t attributes = 0;
+    for (std::wstring path : state_.Refused) {
+        while (path.size() > 3 && path.back() == L'\\') path.pop_back();
+        if (services_.files.GetAttributes(path, attributes)) ++state_.StayedCount;
     }
 }
 

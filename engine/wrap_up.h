@@ -10,14 +10,15 @@ class TForm2;
 namespace engine {
 
 // The end of every clean run, finished or stopped: the summary row and status, the
-// results box or the recycle-bin question, emptying the bins, the clean log, the end
-// sound and the saved total. The log lives at the options' LogPath.
+// results box or the recycle-bin question (neither in an unattended run), emptying the
+// bins, the clean log, the end sound, the saved total and what stayed of the refused
+// items. The log lives at the options' LogPath.
 class WrapUp {
 public:
     WrapUp(RunView view, RunState& state, TForm2& options, platform::Services& services);
 
-    // True when the main window should close now (a finished run with option
-    // Autoclose on); otherwise the caller returns the window to idle.
+    // True when the main window should close now (an unattended run, or a finished run
+    // with option Autoclose on); otherwise the caller returns the window to idle.
     bool Run();
 
 private:
@@ -29,6 +30,7 @@ private:
     void WriteLog();
     void PlayEndSound();
     void SaveTotalDeleted();
+    void CountWhatStayed();
     const std::wstring& Text(int n) const;
     bool Stopped() const { return state_.StopRequested; }
 

@@ -28,6 +28,10 @@ void Application::ShowException(const std::exception& e) {
 
 void Application::ShowException(const std::wstring& message) {
     try {
+        if (OnException) {
+            OnException(message);
+            return;
+        }
         messages_.Show(message, Title, platform::mb::Ok | platform::mb::IconStop);
     } catch (...) {
         // Nothing is left to report to once the box itself fails.

@@ -1,5 +1,6 @@
 #pragma once
 #include <exception>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,9 +33,11 @@ public:
     void Terminate() { terminated_ = true; }
     bool Terminated() const { return terminated_; }
 
-    // The general exception box: the error's text in a stop box.
+    // The general exception box: the error's text in a stop box, or, while OnException
+    // is set, that handler instead of the box.
     void ShowException(const std::exception& e);
     void ShowException(const std::wstring& message);
+    std::function<void(const std::wstring& message)> OnException;
 
     // Runs a handler so that no exception leaves it: what escapes goes to the box.
     template <class F> void Guard(F&& handler) noexcept {

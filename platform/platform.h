@@ -24,6 +24,7 @@ struct Services {
     Cursor& cursor;
     Sound& sound;
     Dialogs& dialogs;
+    Instances& instances;
 };
 
 } // namespace platform

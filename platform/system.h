@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -61,6 +62,24 @@ public:
     virtual ~Sound() = default;
     // PlaySoundW of a file path or a sound name, synchronously: returns when it ends.
     virtual void Play(const std::wstring& nameOrPath) = 0;
+};
+
+// A process's sign that the program runs: a named object that stays taken for as
+// long as the mark lives, whichever process took it first.
+class RunningMark {
+public:
+    virtual ~RunningMark() = default;
+    // True when the name was taken already as this mark was (by another process, or by
+    // another mark of this one).
+    virtual bool TakenElsewhere() const = 0;
+};
+
+class Instances {
+public:
+    virtual ~Instances() = default;
+    // Opens or creates the named mutex (CreateMutexW, not owned) and keeps it open
+    // until the mark is destroyed.
+    virtual std::unique_ptr<RunningMark> Mark(const std::wstring& name) = 0;
 };
 
 } // namespace platform

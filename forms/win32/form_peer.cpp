@@ -53,7 +53,9 @@ void FormPeer::ShowNative() {
     if (!IsWindowVisible(hwnd)) {
         switch (form_.GetWindowState()) {
         case WindowState::Maximized: ShowWindow(hwnd, SW_SHOWMAXIMIZED); break;
-        case WindowState::Minimized: ShowWindow(hwnd, SW_SHOWMINIMIZED); break;
+        // Shown minimised, a form keeps out of the way: it takes neither the activation
+        // nor the focus.
+        case WindowState::Minimized: ShowWindow(hwnd, SW_SHOWMINNOACTIVE); return;
         case WindowState::Normal: ShowWindow(hwnd, SW_SHOWNORMAL); break;
         }
     }

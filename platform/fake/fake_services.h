@@ -111,6 +111,18 @@ public:
     std::vector<ScreenRect> Monitors{{0, 0, 1024, 768}};
 };
 
+// Named marks shared by every "process" of a test: a mark taken while another of the
+// same name lives reports it. Taken counts every mark made.
+class FakeInstances : public Instances {
+public:
+    std::unique_ptr<RunningMark> Mark(const std::wstring& name) override;
+    std::vector<std::wstring> Taken;
+
+private:
+    class FakeMark;
+    std::map<std::wstring, int> live_;
+};
+
 struct FakeServices {
     FakeRegistry registry;
     FakeFileSystem files;
@@ -123,10 +135,11 @@ struct FakeServices {
     FakeCursor cursor;
     FakeSound sound;
     FakeDialogs dialogs;
+    FakeInstances instances;
     Services View() {
         return Services{registry, files,          shell,     messages, locale,
                         desktop,  serviceControl, processes, cursor,   sound,
-                        dialogs};
+                        dialogs,  instances};
     }
 };
 

@@ -89,3 +89,29 @@ unsigned FakeProcesses::Run(const std::string& commandLine, int showState) {
 }
 
 } // namespace platform::fake
+
+namespace platform::fake {
+
+class FakeInstances::FakeMark : public RunningMark {
+public:
+    FakeMark(std::map<std::wstring, int>& live, std::wstring name)
+        : live_(live), name_(std::move(name)), elsewhere_(live_[name_]++ > 0) {}
+    ~FakeMark() override {
+        if (--live_[name_] == 0) live_.erase(name_);
+    }
+    FakeMark(const FakeMark&) = delete;
+    FakeMark& operator=(const FakeMark&) = delete;
+    bool TakenElsewhere() const override { return elsewhere_; }
+
+private:
+    std::map<std::wstring, int>& live_;
+    std::wstring name_;
+    bool elsewhere_;
+};
+
+std::unique_ptr<RunningMark> FakeInstances::Mark(const std::wstring& name) {
+    Taken.push_back(name);
+    return std::make_unique<FakeMark>(live_, name);
+}
+
+} // namespace platform::fake

@@ -95,6 +95,11 @@ public:
     int SmallIconIndex(const std::wstring& path) override;
 };
 
+class Win32Instances : public Instances {
+public:
+    std::unique_ptr<RunningMark> Mark(const std::wstring& name) override;
+};
+
 // All of the above, in one place for program entry and the Windows tests.
 struct Win32Services {
     Win32Registry registry;
@@ -108,10 +113,11 @@ struct Win32Services {
     Win32Cursor cursor;
     Win32Sound sound;
     Win32Dialogs dialogs;
+    Win32Instances instances;
     Services View() {
         return Services{registry, files,          shell,     messages, locale,
                         desktop,  serviceControl, processes, cursor,   sound,
-                        dialogs};
+                        dialogs,  instances};
     }
 };
 

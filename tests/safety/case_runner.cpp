@@ -30,7 +30,7 @@ public:
         for (const std::wstring& d : {fakes.files.Temp, fakes.files.Windows, kRoaming})
             fakes.files.AddDirectory(d);
         fakes.messages.DefaultAnswer = platform::answer::No;
-        program = std::make_unique<app::Program>(application, services, std::vector<std::wstring>{});
+        program = std::make_unique<app::Program>(application, services, app::StartRequest{});
         program->Form1().Show();
         backend.Advance(250);
     }
@@ -43,7 +43,8 @@ public:
     RecordingShell shell{fakes.shell, fakes.files, log};
     platform::Services services{fakes.registry, files,          shell,     fakes.messages,
                                 fakes.locale,   fakes.desktop,  fakes.serviceControl,
-                                fakes.processes, fakes.cursor,  fakes.sound, fakes.dialogs};
+                                fakes.processes, fakes.cursor,  fakes.sound, fakes.dialogs,
+                                fakes.instances};
     forms::HeadlessBackend backend;
     forms::Application application{backend, fakes.messages};
     std::unique_ptr<app::Program> program;

@@ -86,22 +86,3 @@ TEST_F(ExplorerVerbTest, NoOfferForNoOrAListedOrAMissingFolder) {
 }
 
 } // namespace
-
-#include "app/command_line.h"
-
-namespace {
-
-TEST(CommandLineTest, TheFirstArgumentIsReadLiterally) {
-    using V = std::vector<std::wstring>;
-    EXPECT_EQ(app::FirstArgument(L"\"C:\\Program Files\\T\\WindowsTidyhawk.exe\" \"C:\\\""), V{L"C:\\"});
-    EXPECT_EQ(app::FirstArgument(L"prog.exe \"D:\\My Photos\""), V{L"D:\\My Photos"});
-    EXPECT_EQ(app::FirstArgument(L"prog.exe D:\\Photos E:\\Other"), V{L"D:\\Photos"});
-    EXPECT_EQ(app::FirstArgument(L"prog.exe   \"D:\\a b\" \"E:\\c\""), V{L"D:\\a b"});
-    EXPECT_EQ(app::FirstArgument(L"prog.exe C:\\\""), V{L"C:\\"}) << "a stray quote is dropped";
-    EXPECT_EQ(app::FirstArgument(L"prog.exe \"unclosed"), V{L"unclosed"});
-    EXPECT_TRUE(app::FirstArgument(L"\"C:\\T\\prog.exe\"").empty());
-    EXPECT_TRUE(app::FirstArgument(L"prog.exe   ").empty());
-    EXPECT_TRUE(app::FirstArgument(L"").empty());
-}
-
-} // namespace

@@ -9,13 +9,16 @@ class MainWindowTest : public ProgramTest {};
 TEST_F(MainWindowTest, UiTextFillsCaptionsAndHints) {
     Start();
     const UiTextTable& text = Form1().UiText;
-    ASSERT_EQ(text.Count(), 66);
+    ASSERT_EQ(text.Count(), UiTextTable::kLines);
     EXPECT_EQ(text[0], L"Ace Tidyhawk");
     EXPECT_EQ(text[32], L"Double click setting to change");
     EXPECT_EQ(text[35], L"Past");
     EXPECT_EQ(text[39], L"Delete permanently (can not be restored!)");
     EXPECT_EQ(text[64], L"Modify Options");
     EXPECT_EQ(text[65], L"Refused (a protected folder or an unsafe path)");
+    EXPECT_EQ(text[66], L"Unknown switch:");
+    EXPECT_EQ(text[67], L"");
+    EXPECT_EQ(ShippedUiText(66), text[66]) << "the same table before the window holds it";
     EXPECT_EQ(Form1().Caption(), L"Ace Tidyhawk");
     EXPECT_EQ(Form1().SpeedButton7.Caption(), L"File List");
     EXPECT_EQ(Form1().SpeedButton5.Caption(), L"RENAME");

@@ -23,14 +23,19 @@ protected:
         fakes.files.AddDirectory(kAppData);
     }
 
-    // Builds the three windows, as program entry does.
-    void Start(std::vector<std::wstring> args = {}) {
-        program = std::make_unique<app::Program>(application, view, std::move(args));
+    // Builds the three windows, as program entry does, with a folder to offer or none.
+    void Start(std::vector<std::wstring> folder = {},
+               app::StartMode mode = app::StartMode::Window) {
+        app::StartRequest request;
+        request.mode = mode;
+        request.folder = std::move(folder);
+        program = std::make_unique<app::Program>(application, view, request);
         program->Form1().Show();
     }
     // Runs the start-up chain to its end (both timers).
-    void StartAndSettle(std::vector<std::wstring> args = {}) {
-        Start(std::move(args));
+    void StartAndSettle(std::vector<std::wstring> folder = {},
+                        app::StartMode mode = app::StartMode::Window) {
+        Start(std::move(folder), mode);
         backend.Advance(250);
     }
 

@@ -158,7 +158,7 @@ protected:
     SettingsDialogWin32Test() {
         fakes.shell.Folders[platform::csidl::AppData] = L"C:\\Users\\ann\\AppData\\Roaming";
         fakes.files.AddDirectory(L"C:\\Users\\ann\\AppData\\Roaming");
-        program = std::make_unique<app::Program>(application, view, std::vector<std::wstring>{});
+        program = std::make_unique<app::Program>(application, view, app::StartRequest{});
     }
     TForm2& Form() { return program->Form2(); }
     HWND Handle(forms::Control& c) { return backend.HandleOf(c); }

@@ -31,7 +31,7 @@ protected:
     MainWindowWin32Test() {
         fakes.shell.Folders[platform::csidl::AppData] = L"C:\\Users\\ann\\AppData\\Roaming";
         fakes.files.AddDirectory(L"C:\\Users\\ann\\AppData\\Roaming");
-        program = std::make_unique<app::Program>(application, view, std::vector<std::wstring>{});
+        program = std::make_unique<app::Program>(application, view, app::StartRequest{});
         program->Form1().Show();
     }
     // Lets the start-up timers run on the real message loop.

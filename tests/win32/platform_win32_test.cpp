@@ -403,5 +403,19 @@ TEST(DesktopTest, RectanglesOnTheScreenAreFoundAndFarAwayOnesAreNot) {
     EXPECT_FALSE(desktop.IsOnAnyMonitor(ScreenRect{-30000, -30000, -29000, -29000}));
 }
 
+// The mark is a named mutex: taken elsewhere while another mark of the name lives,
+// free again once the last one is gone.
+TEST(InstancesWin32Test, AMarkSeesAnotherOfTheSameNameUntilItIsGone) {
+    Win32Instances instances;
+    const std::wstring name = L"Tidyhawk.Test.Mark." + std::to_wstring(::GetCurrentProcessId());
+    {
+        const std::unique_ptr<RunningMark> first = instances.Mark(name);
+        EXPECT_FALSE(first->TakenElsewhere());
+        EXPECT_TRUE(instances.Mark(name)->TakenElsewhere());
+        EXPECT_FALSE(instances.Mark(name + L".other")->TakenElsewhere());
+    }
+    EXPECT_FALSE(instances.Mark(name)->TakenElsewhere());
+}
+
 } // namespace
 } // namespace platform::win32

@@ -26,7 +26,7 @@ protected:
         return services.registry.OpenKey(RegistryRoot::CurrentUser, settings::SettingsKey);
     }
     void Start() {
-        program = std::make_unique<app::Program>(application, view, std::vector<std::wstring>{});
+        program = std::make_unique<app::Program>(application, view, app::StartRequest{});
         program->Form1().Show();
         backend.Advance(250);
     }
