@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -36,6 +37,9 @@ public:
     // Returns false when the value did not exist or could not be removed.
     virtual bool DeleteValue(const std::wstring& name) = 0;
     virtual std::vector<std::wstring> SubkeyNames() const = 0;
+    // How many values the key holds; the largest count there is when that cannot be
+    // asked, so that nothing is taken for missing.
+    virtual std::size_t ValueCount() const = 0;
 };
 
 class Registry {

@@ -21,7 +21,10 @@ std::wstring Indexed(const wchar_t* prefix, int i) { return prefix + std::to_wst
 void LoadList(TForm2& form, RegistryKey& key, const PathListNames& names) {
     if (!key.ValueExists(names.count)) return;
     forms::ListView& list = (form.*names.list)();
-    const int count = std::min(key.ReadInteger(names.count), kMaxListItems);
+    // A list cannot hold more entries than the key holds values: a damaged count is not
+    // read through thousands of missing ones.
+    const int values = static_cast<int>(std::min<std::size_t>(key.ValueCount(), kMaxListItems));
+    const int count = std::min(key.ReadInteger(names.count), values);
     for (int i = 0; i < count; ++i) {
         const std::wstring active = Indexed(names.active, i);
         if (key.ValueExists(active)) list.Add(key.ReadString(active), true);

@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${FUZZ_SECONDS:-60}
-targets=${FUZZ_TARGETS:-"settings_load clean_log scan_rules"}
+targets=${FUZZ_TARGETS:-"settings_load clean_log scan_rules paths"}
 tree=build/fuzz
 
 # clang and its fuzzer runtime come from Debian's packages, installed here only: the

@@ -65,8 +65,14 @@ public:
         return registry_.ChildNames(root_, path_);
     }
 
+    std::size_t ValueCount() const override {
+        const FakeRegistry::Key* key = registry_.Find(root_, path_);
+        return key ? key->values.size() : 0;
+    }
+
 private:
     const StoredValue* Lookup(const std::wstring& name) const {
+        ++registry_.Lookups;
         const FakeRegistry::Key* key = registry_.Find(root_, path_);
         if (!key) return nullptr;
         auto it = key->values.find(Fold(name));

@@ -43,6 +43,8 @@ public:
     std::optional<int> FailWritesAfter;
     bool FailOpen = false;
     int OpenCount = 0;
+    // Every value asked for by name through an open key.
+    mutable int Lookups = 0;
     int OpenKeysNow = 0;
 
     struct Key {

@@ -65,6 +65,14 @@ public:
 
     std::vector<std::wstring> SubkeyNames() const override;
 
+    std::size_t ValueCount() const override {
+        DWORD values = 0;
+        if (::RegQueryInfoKeyW(key_.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                               &values, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            return static_cast<std::size_t>(-1);
+        return values;
+    }
+
 private:
     DWORD ReadDword(const std::wstring& name) const;
     void WriteDword(const std::wstring& name, DWORD value) {

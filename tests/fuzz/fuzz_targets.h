@@ -17,5 +17,9 @@ const char* CleanLog(const std::uint8_t* data, std::size_t size);
 // The search-path scan's rules over arbitrary names, options and lists, against rules
 // written apart from the program's.
 const char* ScanRulesMatch(const std::uint8_t* data, std::size_t size);
+// Path text built from the pieces that make paths tricky: its normal form is sound and
+// stable, and the protected-folder test never lets through a root, a protected folder
+// or a folder above one, in any spelling.
+const char* PathChecks(const std::uint8_t* data, std::size_t size);
 
 } // namespace fuzz

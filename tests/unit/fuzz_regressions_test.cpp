@@ -33,5 +33,6 @@ int Replay(const char* folder, Target target) {
 TEST(FuzzRegressionsTest, SettingsLoad) { Replay("settings_load", fuzz::SettingsLoad); }
 TEST(FuzzRegressionsTest, CleanLog) { Replay("clean_log", fuzz::CleanLog); }
 TEST(FuzzRegressionsTest, ScanRules) { Replay("scan_rules", fuzz::ScanRulesMatch); }
+TEST(FuzzRegressionsTest, Paths) { Replay("paths", fuzz::PathChecks); }
 
 } // namespace

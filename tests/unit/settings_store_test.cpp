@@ -47,6 +47,14 @@ TEST_F(SettingsStoreTest, ListEncodingsWithGapsBothValuesAndItemsBeyondTheCount)
     EXPECT_EQ(Items(Form2().DeleteFolderList()),
               (Items_t{{L"C:\\Both", true}, {L"C:\\Both too", false}}));
     EXPECT_EQ(Form2().DeleteFileList().Count(), 0);
+
+    // A damaged count is read only as far as the key holds values.
+    SetDword(L"Pathexnum", 0x7FFFFFFF);
+    SetString(L"Pathexa0", L"D:\\Keep");
+    const int before = fakes.registry.Lookups;
+    Load();
+    EXPECT_EQ(Items(Form2().ExcludePathList()), (Items_t{{L"D:\\Keep", true}}));
+    EXPECT_LT(fakes.registry.Lookups - before, 500);
 }
 
 TEST_F(SettingsStoreTest, WrongTypedValueStopsTheLoadWhereItStands) {
