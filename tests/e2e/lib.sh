@@ -175,6 +175,19 @@ reg_data() {
 
 reg_key_exists() { wine reg query "$1" >/dev/null 2>&1; }
 
+# window_shot, once the window has stopped changing: two shots in a row alike (a slow
+# machine may still be repainting a moment after the last input), within ~5 seconds.
+settled_shot() { # name, window
+  window_shot "$1" "$2"
+  for _ in $(seq 1 20); do
+    sleep 0.25
+    window_shot "$1-next" "$2"
+    [ "$(shot_diff "$1" "$1-next" "$(identify -format '%wx%h+0+0' "$E2E_SHOTS/$1.png" 2>/dev/null)")" = 0 ] && break
+    mv "$E2E_SHOTS/$1-next.png" "$E2E_SHOTS/$1.png"
+  done
+  rm -f "$E2E_SHOTS/$1-next.png"
+}
+
 # How many pixels differ between the same region (WxH+X+Y) of two screenshots taken
 # with screenshot or window_shot.
 shot_diff() {

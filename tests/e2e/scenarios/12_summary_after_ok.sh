@@ -19,8 +19,7 @@ click_client "$dlg" 359 354 233 337 # OK
 wait_gone "Tidyhawk Settings" 10 || fail "OK did not close the dialog"
 [ "$(reg_value "$E2E_SETTINGS" Tempfolder)" = "0x0" ] || fail "Tempfolder was not stored as 0"
 xdotool mousemove 5 5
-sleep 0.5
-window_shot summary-after-ok "$wid"
+settled_shot summary-after-ok "$wid"
 click_client "$wid" 733 524 277 32
 wait_exit 15 || fail "the program did not end on Exit"
 
@@ -28,8 +27,7 @@ xdotool mousemove 5 5 # away from where the new window's buttons will be
 start_program
 wid=$(wait_window "Ace Tidyhawk" 60) || fail "the main window did not appear again"
 wait_summary "$wid" || fail "no settings summary after the restart"
-sleep 0.5
-window_shot summary-after-restart "$wid"
+settled_shot summary-after-restart "$wid"
 # The list: from under the toolbar to above the status bar, the whole width.
 differ=$(shot_diff summary-after-ok summary-after-restart 733x434+4+88)
 [ "$differ" -lt 50 ] || fail "the summary after OK differs from a fresh one in $differ pixels"
