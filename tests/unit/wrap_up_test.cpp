@@ -236,7 +236,7 @@ TEST_F(WrapUpTest, ViewLogOpensTheFileOrSaysThereIsNone) {
     ASSERT_EQ(fakes.messages.Shown.size(), 1u);
     EXPECT_EQ(fakes.messages.Shown[0].text, L"No Log file!");
     EXPECT_EQ(fakes.messages.Shown[0].caption, L"Information");
-    EXPECT_EQ(fakes.messages.Shown[0].flags, mb::Ok | mb::IconInformation);
+    EXPECT_EQ(fakes.messages.Shown[0].flags, 0x2040u) << "OK, information, task-modal";
     fakes.files.SetContent(Log(), "\r\n12/8/2026\r\nhistory\r\n");
     Form2().Button10Click();
     EXPECT_EQ(fakes.shell.Opened, Lines{Log()});
