@@ -32,6 +32,14 @@ public:
     virtual Rect FrameSize(const Form& form) = 0;
     // The primary monitor's work area in screen pixels.
     virtual Rect WorkArea() = 0;
+    // Pixels per inch of the screen. Form bounds are in design units, 96 per inch;
+    // the system's own screen coordinates are in these pixels.
+    virtual int Dpi() const = 0;
 };
+
+// Design units to the screen's pixels at `dpi` and back: each of the four numbers scaled
+// and rounded to the nearest, halves away from zero, as the system's MulDiv rounds.
+Rect ToScreenPixels(const Rect& r, int dpi);
+Rect FromScreenPixels(const Rect& r, int dpi);
 
 } // namespace forms
