@@ -44,6 +44,8 @@ public:
     Rect FrameSize(const Form&) override { return Frame; }
     Rect WorkArea() override { return Screen; }
     int Dpi() const override { return ScreenDpi; }
+    // No windows here: the form's address stands for its window.
+    platform::WindowHandle NativeWindow(Form& form) override { return &form; }
 
 private:
     void RunDueInput();

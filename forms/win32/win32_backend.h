@@ -37,6 +37,7 @@ public:
     Rect WorkArea() override;
     // Pixels per inch the design units are scaled to.
     int Dpi() const override;
+    platform::WindowHandle NativeWindow(Form& form) override;
 
     // The native window of a control, its form's windows made (hidden) if need be.
     HWND HandleOf(Control& control);

@@ -133,13 +133,14 @@ public:
     explicit FakeShell(FakeFileSystem& files) : files_(files) {}
     std::optional<std::wstring> SpecialFolder(int csidl) override;
     int DeleteWithShell(const std::wstring& path, bool toRecycleBin) override;
-    // Empties the recycle bin list; fails while EmptyFails is set.
-    bool EmptyRecycleBins() override;
+    // Empties the recycle bin list; fails while EmptyFails is set. Keeps the owner.
+    bool EmptyRecycleBins(WindowHandle owner) override;
     bool OpenDocument(const std::wstring& path) override;
 
     std::map<int, std::wstring> Folders;
     bool EmptyFails = false;
     int EmptyCount = 0;
+    WindowHandle EmptyOwner = nullptr;
     std::vector<std::wstring> Opened;
     // Paths of the items in the recycle bin, as they were given, in order.
     std::vector<std::wstring> RecycleBin;

@@ -38,7 +38,7 @@ class Win32Shell : public Shell {
 public:
     std::optional<std::wstring> SpecialFolder(int csidl) override;
     int DeleteWithShell(const std::wstring& path, bool toRecycleBin) override;
-    bool EmptyRecycleBins() override;
+    bool EmptyRecycleBins(WindowHandle owner) override;
     bool OpenDocument(const std::wstring& path) override;
 };
 

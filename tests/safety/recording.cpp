@@ -74,9 +74,9 @@ int RecordingShell::DeleteWithShell(const std::wstring& path, bool toRecycleBin)
     return result;
 }
 
-bool RecordingShell::EmptyRecycleBins() {
+bool RecordingShell::EmptyRecycleBins(platform::WindowHandle owner) {
     emptied_.insert(emptied_.end(), inner_.RecycleBin.begin(), inner_.RecycleBin.end());
-    return inner_.EmptyRecycleBins();
+    return inner_.EmptyRecycleBins(owner);
 }
 
 std::vector<std::wstring> RecordingShell::EverRecycled() const {

@@ -66,7 +66,7 @@ public:
         return inner_.SpecialFolder(csidl);
     }
     int DeleteWithShell(const std::wstring& path, bool toRecycleBin) override;
-    bool EmptyRecycleBins() override;
+    bool EmptyRecycleBins(platform::WindowHandle owner) override;
     bool OpenDocument(const std::wstring& path) override { return inner_.OpenDocument(path); }
 
     // Everything the recycle bin received during the run, emptied or not.

@@ -132,6 +132,14 @@ TEST_F(WrapUpTest, AutomaticEmptyingIgnoresANo) {
     EXPECT_EQ(Rows().back(), kBinsRow);
 }
 
+TEST_F(WrapUpTest, TheShellEmptiesTheBinsOverTheMainWindow) {
+    Option(&TForm2::CheckBox31, true);
+    Finish();
+    ASSERT_EQ(fakes.shell.EmptyCount, 1);
+    EXPECT_NE(fakes.shell.EmptyOwner, nullptr);
+    EXPECT_EQ(fakes.shell.EmptyOwner, backend.NativeWindow(Form1()));
+}
+
 TEST_F(WrapUpTest, BinsThatCannotBeEmptiedAddNoRowButTheCursorComesBack) {
     Option(&TForm2::CheckBox31, true);
     fakes.shell.EmptyFails = true;

@@ -208,7 +208,7 @@ TEST_F(RecycleBinTest, EmptyingTakesRecycledItemsAway) {
     ASSERT_EQ(shell_.DeleteWithShell(In(name), true), 0);
     ASSERT_FALSE(NamesIn(trash).empty()) << "the item did not reach the recycle bin";
 
-    EXPECT_TRUE(shell_.EmptyRecycleBins());
+    EXPECT_TRUE(shell_.EmptyRecycleBins(nullptr));
     EXPECT_TRUE(NamesIn(trash).empty());
     EXPECT_FALSE(Exists(In(name)));
 }
