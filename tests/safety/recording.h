@@ -38,6 +38,8 @@ public:
     std::wstring WindowsFolder() override { return inner_.WindowsFolder(); }
     bool ReadBytes(const std::wstring& path, std::string& bytes) override;
     bool ReplaceWithBytes(const std::wstring& path, const std::string& bytes) override;
+    std::optional<std::uint64_t> FileSize(const std::wstring& path) override;
+    bool MoveReplacing(const std::wstring& from, const std::wstring& to) override;
     std::optional<std::wstring> FinalPath(const std::wstring& path) override {
         return inner_.FinalPath(path);
     }
