@@ -181,7 +181,10 @@ void TForm1::RestorePlacement(platform::RegistryKey& key) {
         SetWindowState(forms::WindowState::Maximized);
         return;
     }
-    forms::Rect r = Bounds();
+    // The values are screen pixels, the unit the monitors are compared in; the window's
+    // bounds are design units, the same numbers only at 96 DPI.
+    const int dpi = App().GetBackend().Dpi();
+    forms::Rect r = forms::ToScreenPixels(Bounds(), dpi);
     auto read = [&key](const wchar_t* name, int& into) {
         if (key.ValueExists(name)) into = key.ReadInteger(name);
     };
@@ -198,7 +201,7 @@ void TForm1::RestorePlacement(platform::RegistryKey& key) {
             {r.left, r.top, static_cast<int>(right), static_cast<int>(bottom)}))
         return;
     SetPosition(forms::Position::Designed);
-    SetBounds(r);
+    SetBounds(forms::FromScreenPixels(r, dpi));
 }
 
 void TForm1::LoadUiText() {
@@ -271,10 +274,11 @@ void TForm1::Timer8Timer() {
                 key->WriteBool(L"Maximize", true);
             } else {
                 key->WriteBool(L"Maximize", false);
-                key->WriteInteger(L"Left", Left());
-                key->WriteInteger(L"Top", Top());
-                key->WriteInteger(L"Width", Width());
-                key->WriteInteger(L"Height", Height());
+                const forms::Rect r = forms::ToScreenPixels(Bounds(), App().GetBackend().Dpi());
+                key->WriteInteger(L"Left", r.left);
+                key->WriteInteger(L"Top", r.top);
+                key->WriteInteger(L"Width", r.width);
+                key->WriteInteger(L"Height", r.height);
             }
         } else {
             key->WriteBool(L"Savepos", false);

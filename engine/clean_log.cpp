@@ -10,6 +10,12 @@ namespace {
 // one every so many lines keeps the window painted all the same.
 constexpr std::size_t kLinesPerPump = 100;
 
+// Where a log too large to read goes, in the log's own folder, and the line the run's
+// block then carries.
+constexpr const wchar_t* kOldLogName = L"logs.old.log";
+constexpr const wchar_t* kMovedAsideLine =
+    L"The log had grown too large to read and was moved aside to logs.old.log";
+
 class Pacer {
 public:
     explicit Pacer(const std::function<void()>& pump) : pump_(pump) {}
@@ -32,6 +38,16 @@ std::int64_t DayNumber(const platform::Date& d) {
     const std::int64_t dayOfYear = (153 * m + 2) / 5 + d.day - 1;
     const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
     return era * 146097 + dayOfEra;
+}
+
+std::wstring OldLogPath(const std::wstring& path) {
+    const std::size_t slash = path.rfind(L'\\');
+    return (slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1)) + kOldLogName;
+}
+
+bool TooLargeToRead(platform::FileSystem& files, const std::wstring& path) {
+    const std::optional<std::uint64_t> size = files.FileSize(path);
+    return size && *size > platform::kMaxReadBytes;
 }
 
 } // namespace
@@ -76,14 +92,23 @@ bool AddRunToLog(platform::FileSystem& files, platform::Locale& locale, const st
                  const std::function<void()>& pump) {
     // A log the program starts is UTF-8, which holds any name a row may show.
     LogText log{LogEncoding::Utf8, {}};
+    bool movedAside = false;
     if (files.FileExists(path)) {
-        std::string bytes;
-        // Writing over a log that could not be read would throw its history away.
-        if (!files.ReadBytes(path, bytes)) return false;
-        log = DecodeLog(bytes, locale);
+        if (TooLargeToRead(files, path)) {
+            // It would never be read again; kept aside whole, and a new log begins.
+            if (!files.MoveReplacing(path, OldLogPath(path))) return false;
+            movedAside = true;
+        } else {
+            std::string bytes;
+            // Writing over a log that could not be read would throw its history away.
+            if (!files.ReadBytes(path, bytes)) return false;
+            log = DecodeLog(bytes, locale);
+        }
     }
     PruneLog(log.lines, keepDays, locale, pump);
     PrependRun(log.lines, locale.ShortDateText(locale.Today()), rows, pump);
+    // A new log holds this run's block alone: its last line is the block's last.
+    if (movedAside) log.lines.push_back(locale.TimeOfDayText() + L" " + kMovedAsideLine);
     return files.ReplaceWithBytes(path, EncodeLog(log, locale));
 }
 

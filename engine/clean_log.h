@@ -30,8 +30,10 @@ void PrependRun(std::vector<std::wstring>& lines, const std::wstring& date,
 
 // The whole log step for one run: reads the log (a new one when there is none), prunes
 // it, adds the run and writes it back in its own encoding where that loses nothing. A
-// log that exists but cannot be read is left alone. False when the file was not
-// written. `pump` lets the window repaint during long work.
+// log larger than the program reads is moved aside to logs.old.log in its folder (over
+// an older one) and a new log begins, the run's block saying so in its last line. A log
+// that cannot be read otherwise, or cannot be moved aside, is left alone. False when the
+// file was not written. `pump` lets the window repaint during long work.
 bool AddRunToLog(platform::FileSystem& files, platform::Locale& locale, const std::wstring& path,
                  const std::vector<std::wstring>& rows, int keepDays,
                  const std::function<void()>& pump);

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "engine/clean_log.h"
+#include "forms/form.h"
 #include "platform/error.h"
 #include "settings/option_set.h"
 #include "settings/settings_store.h"
@@ -92,7 +93,11 @@ bool WrapUp::AskOrInform() {
 
 void WrapUp::EmptyRecycleBins() {
     BusyCursor busy(services_.cursor);
-    if (services_.shell.EmptyRecycleBins())
+    // The shell's progress shows over the main window.
+    forms::Form* main = view_.app.MainForm();
+    const platform::WindowHandle owner =
+        main ? view_.app.GetBackend().NativeWindow(*main) : nullptr;
+    if (services_.shell.EmptyRecycleBins(owner))
         view_.rows.List().Add(services_.locale.TimeOfDayText() + L" " + Text(62), false,
                               picture::Status);
 }

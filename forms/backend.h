@@ -1,5 +1,6 @@
 #pragma once
 #include "forms/control.h"
+#include "platform/window_handle.h"
 
 namespace forms {
 
@@ -32,6 +33,16 @@ public:
     virtual Rect FrameSize(const Form& form) = 0;
     // The primary monitor's work area in screen pixels.
     virtual Rect WorkArea() = 0;
+    // Pixels per inch of the screen. Form bounds are in design units, 96 per inch;
+    // the system's own screen coordinates are in these pixels.
+    virtual int Dpi() const = 0;
+    // The form's native window, for the system's own windows that take an owner.
+    virtual platform::WindowHandle NativeWindow(Form& form) = 0;
 };
+
+// Design units to the screen's pixels at `dpi` and back: each of the four numbers scaled
+// and rounded to the nearest, halves away from zero, as the system's MulDiv rounds.
+Rect ToScreenPixels(const Rect& r, int dpi);
+Rect FromScreenPixels(const Rect& r, int dpi);
 
 } // namespace forms

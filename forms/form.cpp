@@ -47,7 +47,9 @@ void Form::Show() {
     SetVisible(true);
     showing_ = true;
     app_.GetBackend().ShowForm(*this);
-    if (OnShow) OnShow();
+    // A failing handler shows its error and the form stays shown; above all a modal
+    // form still reaches its loop, the only place that can close it.
+    if (OnShow) app_.Guard(OnShow);
 }
 
 void Form::Hide() {
@@ -57,14 +59,32 @@ void Form::Hide() {
     app_.GetBackend().HideForm(*this);
 }
 
+namespace {
+
+// Leaves the modal state and hides the form however the modal loop ends.
+class ModalScope {
+public:
+    ModalScope(Form& form, bool& modal) : form_(form), modal_(modal) { modal_ = true; }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+    ~ModalScope() {
+        modal_ = false;
+        form_.App().Guard([this] { form_.Hide(); });
+    }
+
+private:
+    Form& form_;
+    bool& modal_;
+};
+
+} // namespace
+
 int Form::ShowModal() {
     modalResult_ = mr::None;
-    modal_ = true;
+    ModalScope scope(*this, modal_);
     if (position_ == forms::Position::OwnerFormCenter) placed_ = false;
     Show();
     app_.GetBackend().RunModal(app_, *this);
-    modal_ = false;
-    Hide();
     return modalResult_;
 }
 

@@ -17,6 +17,10 @@ constexpr std::uint32_t Normal = 0x80;
 constexpr std::uint32_t ReparsePoint = 0x400;
 } // namespace attr
 
+// The largest file ReadBytes reads. The files the program reads whole are small (logs,
+// lists); anything larger is none of them, and reading it would only eat memory.
+constexpr std::uint64_t kMaxReadBytes = 256ull << 20;
+
 // One entry of a folder listing.
 struct FindData {
     std::wstring name;
@@ -67,8 +71,16 @@ public:
     // GetWindowsDirectoryW, as Windows gives it (no trailing backslash unless a root).
     virtual std::wstring WindowsFolder() = 0;
 
-    // A whole file's bytes; false when it cannot be opened or read (bytes then empty).
+    // A whole file's bytes; false when it cannot be opened or read, or is larger than
+    // kMaxReadBytes (bytes then empty).
     virtual bool ReadBytes(const std::wstring& path, std::string& bytes) = 0;
+    // A file's size in bytes (GetFileAttributesExW); nothing when no file is there or it
+    // cannot be asked.
+    virtual std::optional<std::uint64_t> FileSize(const std::wstring& path) = 0;
+    // MoveFileExW with MOVEFILE_REPLACE_EXISTING: a file moved to a new name, replacing a
+    // file already there, which is refused when read-only. False on failure, and then
+    // nothing changed.
+    virtual bool MoveReplacing(const std::wstring& from, const std::wstring& to) = 0;
     // Writes a file's new content safely: into a temporary file beside it, then moved
     // over the old one, so a failed write leaves the old file whole. False on failure.
     virtual bool ReplaceWithBytes(const std::wstring& path, const std::string& bytes) = 0;

@@ -2,6 +2,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/window_handle.h"
+
 namespace platform {
 
 // Shell special-folder numbers the program asks for.
@@ -27,8 +29,9 @@ public:
     // recycle bin (FOF_ALLOWUNDO). Returns the operation's result: 0 is success. A path
     // the shell cannot take whole (too long for it) fails; it is never shortened.
     virtual int DeleteWithShell(const std::wstring& path, bool toRecycleBin) = 0;
-    // SHEmptyRecycleBinW for every drive, without confirmation; true on S_OK.
-    virtual bool EmptyRecycleBins() = 0;
+    // SHEmptyRecycleBinW for every drive, without confirmation, its progress and sound
+    // shown over the owner window; true on S_OK.
+    virtual bool EmptyRecycleBins(WindowHandle owner) = 0;
     // ShellExecuteW "open" of a document with its associated program; true on success.
     virtual bool OpenDocument(const std::wstring& path) = 0;
 };

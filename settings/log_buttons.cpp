@@ -20,5 +20,6 @@ void TForm2::Button10Click() {
         services_.shell.OpenDocument(LogPath);
         return;
     }
-    services_.messages.Show(L"No Log file!", L"Information", mb::Ok | mb::IconInformation);
+    services_.messages.Show(L"No Log file!", L"Information",
+                            mb::Ok | mb::IconInformation | mb::TaskModal);
 }

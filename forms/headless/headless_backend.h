@@ -30,6 +30,8 @@ public:
     // Screen geometry the forms are placed on.
     Rect Screen{0, 0, 1024, 768};
     Rect Frame{0, 0, 16, 39};
+    // The screen's pixels per inch, as the system's display scaling sets it.
+    int ScreenDpi = 96;
 
     void ShowForm(Form&) override {}
     void HideForm(Form&) override {}
@@ -41,6 +43,9 @@ public:
     void TimerDestroyed(Timer& timer) override;
     Rect FrameSize(const Form&) override { return Frame; }
     Rect WorkArea() override { return Screen; }
+    int Dpi() const override { return ScreenDpi; }
+    // No windows here: the form's address stands for its window.
+    platform::WindowHandle NativeWindow(Form& form) override { return &form; }
 
 private:
     void RunDueInput();

@@ -97,6 +97,10 @@ int Win32Backend::Dpi() const {
     return resources_->Dpi();
 }
 
+platform::WindowHandle Win32Backend::NativeWindow(Form& form) {
+    return HandleOf(form);
+}
+
 win32::FormPeer& Win32Backend::EnsurePeers(Form& form) {
     win32::FormPeer* peer = PeerOf(form);
     if (!peer) {

@@ -35,11 +35,12 @@ public:
     void TimerDestroyed(Timer& timer) override;
     Rect FrameSize(const Form& form) override;
     Rect WorkArea() override;
+    // Pixels per inch the design units are scaled to.
+    int Dpi() const override;
+    platform::WindowHandle NativeWindow(Form& form) override;
 
     // The native window of a control, its form's windows made (hidden) if need be.
     HWND HandleOf(Control& control);
-    // Pixels per inch the design units are scaled to.
-    int Dpi() const;
 
 private:
     win32::FormPeer& EnsurePeers(Form& form);

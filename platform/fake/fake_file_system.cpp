@@ -192,7 +192,9 @@ namespace platform::fake {
 bool FakeFileSystem::ReadBytes(const std::wstring& path, std::string& bytes) {
     bytes.clear();
     const Node* node = Lookup(path);
-    if (!node || node->kind != NodeKind::File || node->locked || node->readDenied) return false;
+    if (!node || node->kind != NodeKind::File || node->locked || node->readDenied ||
+        node->size > kMaxReadBytes)
+        return false;
     bytes = node->content;
     return true;
 }
@@ -210,6 +212,32 @@ bool FakeFileSystem::ReplaceWithBytes(const std::wstring& path, const std::strin
     if (!file) file = &AddChild(*folder, parts->back(), NodeKind::File);
     file->content = bytes;
     file->size = bytes.size();
+    return true;
+}
+
+std::optional<std::uint64_t> FakeFileSystem::FileSize(const std::wstring& path) {
+    const Node* node = Lookup(path);
+    if (!node || node->kind != NodeKind::File) return std::nullopt;
+    return node->size;
+}
+
+bool FakeFileSystem::MoveReplacing(const std::wstring& from, const std::wstring& to) {
+    const Node* item = Lookup(from);
+    std::optional<std::vector<std::wstring>> parts = Parts(to);
+    Node* folder = parts ? FolderHolding(*parts) : nullptr;
+    if (!item || !folder || item->locked ||
+        (item->kind != NodeKind::File && item->kind != NodeKind::FileLink))
+        return false;
+    if (const Node* there = folder->Child(parts->back())) {
+        if (there == item) return true;
+        if (there->kind == NodeKind::Folder || there->kind == NodeKind::Junction || there->locked ||
+            (there->attributes & attr::ReadOnly))
+            return false;
+        folder->children.erase(FoldName(there->name));
+    }
+    std::unique_ptr<Node> moved = Detach(from);
+    moved->name = parts->back();
+    folder->children[FoldName(moved->name)] = std::move(moved);
     return true;
 }
 

@@ -47,11 +47,16 @@ public:
     bool GetAttributes(const std::wstring& path, std::uint32_t& attributes) override;
     std::wstring TempFolder() override { return Temp; }
     std::wstring WindowsFolder() override { return Windows; }
-    // File content lives with the file. Reading fails for a locked file or one marked
-    // with DenyReading; replacing fails for a read-only or locked file, or while
+    // File content lives with the file. Reading fails for a locked file, one marked
+    // with DenyReading or one whose size is above kMaxReadBytes (AddFile gives a size
+    // without content); replacing fails for a read-only or locked file, or while
     // FailWrites is set, and then leaves the old content whole.
     bool ReadBytes(const std::wstring& path, std::string& bytes) override;
     bool ReplaceWithBytes(const std::wstring& path, const std::string& bytes) override;
+    std::optional<std::uint64_t> FileSize(const std::wstring& path) override;
+    // Moves a file or a link to a file into an existing folder, under the new name; a
+    // locked item refuses, and so does a folder, a locked or a read-only file at `to`.
+    bool MoveReplacing(const std::wstring& from, const std::wstring& to) override;
     // Links followed to the end, short names given by AddShortName resolved.
     std::optional<std::wstring> FinalPath(const std::wstring& path) override;
     std::wstring LongPath(const std::wstring& path) override;
@@ -133,13 +138,14 @@ public:
     explicit FakeShell(FakeFileSystem& files) : files_(files) {}
     std::optional<std::wstring> SpecialFolder(int csidl) override;
     int DeleteWithShell(const std::wstring& path, bool toRecycleBin) override;
-    // Empties the recycle bin list; fails while EmptyFails is set.
-    bool EmptyRecycleBins() override;
+    // Empties the recycle bin list; fails while EmptyFails is set. Keeps the owner.
+    bool EmptyRecycleBins(WindowHandle owner) override;
     bool OpenDocument(const std::wstring& path) override;
 
     std::map<int, std::wstring> Folders;
     bool EmptyFails = false;
     int EmptyCount = 0;
+    WindowHandle EmptyOwner = nullptr;
     std::vector<std::wstring> Opened;
     // Paths of the items in the recycle bin, as they were given, in order.
     std::vector<std::wstring> RecycleBin;

@@ -72,8 +72,9 @@ int FakeShell::DeletePermanently(const std::wstring& path, Node& item) {
     return 0;
 }
 
-bool FakeShell::EmptyRecycleBins() {
+bool FakeShell::EmptyRecycleBins(WindowHandle owner) {
     ++EmptyCount;
+    EmptyOwner = owner;
     if (EmptyFails) return false;
     RecycleBin.clear();
     return true;

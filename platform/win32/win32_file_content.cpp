@@ -10,9 +10,6 @@
 namespace platform::win32 {
 namespace {
 
-// Files the program reads whole are small (logs, lists); anything larger is not one of
-// them, and reading it would only eat memory.
-constexpr ULONGLONG kMaxReadBytes = 256ull << 20;
 // One ReadFile or WriteFile call moves at most this much, well inside a DWORD.
 constexpr DWORD kChunkBytes = 1u << 20;
 
@@ -88,6 +85,13 @@ private:
     bool kept_ = false;
 };
 
+// A read-only file is not to be replaced. Windows refuses to move anything over one,
+// but not every system that runs the program does, so it is asked first.
+bool IsReadOnly(const std::wstring& path) {
+    const DWORD attributes = ::GetFileAttributesW(ApiPath(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 } // namespace
 
 bool Win32FileSystem::ReadBytes(const std::wstring& path, std::string& bytes) {
@@ -105,11 +109,7 @@ bool Win32FileSystem::ReadBytes(const std::wstring& path, std::string& bytes) {
 }
 
 bool Win32FileSystem::ReplaceWithBytes(const std::wstring& path, const std::string& bytes) {
-    // A read-only file is not to be written. Windows refuses to move anything over one,
-    // but not every system that runs the program does, so it is asked here first.
-    const DWORD attributes = ::GetFileAttributesW(ApiPath(path).c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
-        return false;
+    if (IsReadOnly(path)) return false;
     TemporaryFile temporary(path);
     // The content must be on the disk before it takes the old file's name: a crash
     // between the two must not leave an empty file where the old one was.
@@ -122,6 +122,20 @@ bool Win32FileSystem::ReplaceWithBytes(const std::wstring& path, const std::stri
         return false;
     temporary.Keep();
     return true;
+}
+
+std::optional<std::uint64_t> Win32FileSystem::FileSize(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExW(ApiPath(path).c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return std::nullopt;
+    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+bool Win32FileSystem::MoveReplacing(const std::wstring& from, const std::wstring& to) {
+    if (IsReadOnly(to)) return false;
+    return ::MoveFileExW(ApiPath(from).c_str(), ApiPath(to).c_str(), MOVEFILE_REPLACE_EXISTING) !=
+           FALSE;
 }
 
 } // namespace platform::win32

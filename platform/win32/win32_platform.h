@@ -28,6 +28,8 @@ public:
     std::wstring TempFolder() override;
     std::wstring WindowsFolder() override;
     bool ReadBytes(const std::wstring& path, std::string& bytes) override;
+    std::optional<std::uint64_t> FileSize(const std::wstring& path) override;
+    bool MoveReplacing(const std::wstring& from, const std::wstring& to) override;
     bool ReplaceWithBytes(const std::wstring& path, const std::string& bytes) override;
     std::optional<std::wstring> FinalPath(const std::wstring& path) override;
     std::wstring LongPath(const std::wstring& path) override;
@@ -38,7 +40,7 @@ class Win32Shell : public Shell {
 public:
     std::optional<std::wstring> SpecialFolder(int csidl) override;
     int DeleteWithShell(const std::wstring& path, bool toRecycleBin) override;
-    bool EmptyRecycleBins() override;
+    bool EmptyRecycleBins(WindowHandle owner) override;
     bool OpenDocument(const std::wstring& path) override;
 };
 

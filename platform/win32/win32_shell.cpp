@@ -66,10 +66,10 @@ int Win32Shell::DeleteWithShell(const std::wstring& path, bool toRecycleBin) {
     return result;
 }
 
-bool Win32Shell::EmptyRecycleBins() {
-    // No window, no question, no progress and no sound: the user already chose this.
-    return ::SHEmptyRecycleBinW(nullptr, nullptr,
-                                SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND) == S_OK;
+bool Win32Shell::EmptyRecycleBins(WindowHandle owner) {
+    // No question, as the user already chose this; the progress shows, so a large bin
+    // is seen to be emptied.
+    return ::SHEmptyRecycleBinW(static_cast<HWND>(owner), nullptr, SHERB_NOCONFIRMATION) == S_OK;
 }
 
 bool Win32Shell::OpenDocument(const std::wstring& path) {

@@ -66,6 +66,17 @@ bool RecordingFiles::ReplaceWithBytes(const std::wstring& path, const std::strin
     return inner_.ReplaceWithBytes(path, bytes);
 }
 
+std::optional<std::uint64_t> RecordingFiles::FileSize(const std::wstring& path) {
+    Touch(path);
+    return inner_.FileSize(path);
+}
+
+bool RecordingFiles::MoveReplacing(const std::wstring& from, const std::wstring& to) {
+    Touch(from);
+    Touch(to);
+    return inner_.MoveReplacing(from, to);
+}
+
 int RecordingShell::DeleteWithShell(const std::wstring& path, bool toRecycleBin) {
     log_.push_back({Op::Touch, path, true, false});
     const bool held = !files_.Under(path).empty();
@@ -74,9 +85,9 @@ int RecordingShell::DeleteWithShell(const std::wstring& path, bool toRecycleBin)
     return result;
 }
 
-bool RecordingShell::EmptyRecycleBins() {
+bool RecordingShell::EmptyRecycleBins(platform::WindowHandle owner) {
     emptied_.insert(emptied_.end(), inner_.RecycleBin.begin(), inner_.RecycleBin.end());
-    return inner_.EmptyRecycleBins();
+    return inner_.EmptyRecycleBins(owner);
 }
 
 std::vector<std::wstring> RecordingShell::EverRecycled() const {

@@ -38,6 +38,8 @@ public:
     std::wstring WindowsFolder() override { return inner_.WindowsFolder(); }
     bool ReadBytes(const std::wstring& path, std::string& bytes) override;
     bool ReplaceWithBytes(const std::wstring& path, const std::string& bytes) override;
+    std::optional<std::uint64_t> FileSize(const std::wstring& path) override;
+    bool MoveReplacing(const std::wstring& from, const std::wstring& to) override;
     std::optional<std::wstring> FinalPath(const std::wstring& path) override {
         return inner_.FinalPath(path);
     }
@@ -66,7 +68,7 @@ public:
         return inner_.SpecialFolder(csidl);
     }
     int DeleteWithShell(const std::wstring& path, bool toRecycleBin) override;
-    bool EmptyRecycleBins() override;
+    bool EmptyRecycleBins(platform::WindowHandle owner) override;
     bool OpenDocument(const std::wstring& path) override { return inner_.OpenDocument(path); }
 
     // Everything the recycle bin received during the run, emptied or not.

@@ -176,6 +176,28 @@ TEST_F(CleanLogTest, ALogThatCannotBeReadIsNeverOverwritten) {
     EXPECT_EQ(files.Content(kLog), "\r\n12/1/2026\r\nhistory\r\n");
 }
 
+TEST_F(CleanLogTest, ALogTooLargeToReadIsMovedAsideOverAnOlderOneAndANewOneBegins) {
+    const std::wstring old = L"C:\\Data\\logs.old.log";
+    for (std::uint64_t size : {platform::kMaxReadBytes, platform::kMaxReadBytes + 1}) {
+        SCOPED_TRACE(size);
+        const bool tooLarge = size > platform::kMaxReadBytes;
+        files.SetContent(old, "older");
+        files.AddFile(kLog, size); // the size alone, no content
+        ASSERT_TRUE(Add({L"18:00:05 Clean finished: 2"}));
+        const std::string block = "\r\n12/9/2026\r\n18:00:05 Clean finished: 2\r\n";
+        if (tooLarge) {
+            EXPECT_EQ(files.FileSize(old), size);
+            EXPECT_EQ(files.Content(kLog),
+                      kBom + block +
+                          "10:20:30 The log had grown too large to read and was moved aside to "
+                          "logs.old.log\r\n");
+        } else {
+            EXPECT_EQ(files.Content(old), "older");
+            EXPECT_EQ(files.Content(kLog), block) << "read as the empty file it holds";
+        }
+    }
+}
+
 TEST_F(CleanLogTest, AFailedWriteLeavesTheOldLogWhole) {
     files.SetContent(kLog, "\r\n12/1/2026\r\nhistory\r\n");
     files.FailWrites = true;

@@ -119,6 +119,40 @@ TEST_F(MainWindowTest, PlacementOnAScreenThatIsGoneOpensCentred) {
     EXPECT_EQ(Form1().ClientWidth(), 733);
 }
 
+// The saved values are screen pixels at every scaling, so a window left on a second
+// monitor comes back there and opens centred once that monitor is gone.
+TEST_F(MainWindowTest, PlacementIsSavedAndCheckedInScreenPixels) {
+    struct Case {
+        int dpi;
+        std::uint32_t left, top, width, height; // what the registry holds
+    };
+    for (const Case& c : {Case{96, 1100, 100, 600, 500}, Case{144, 1650, 150, 900, 750}}) {
+        SCOPED_TRACE(c.dpi);
+        fakes.registry.DeleteKeyTree(RegistryRoot::CurrentUser, kKey);
+        backend.ScreenDpi = c.dpi;
+        const int screenWidth = 1024 * c.dpi / 96, screenHeight = 768 * c.dpi / 96;
+        fakes.desktop.Monitors = {{0, 0, screenWidth, screenHeight},
+                                  {screenWidth, 0, 2 * screenWidth, screenHeight}};
+        StartAndSettle();
+        Form1().BoundsChangedByUser({1100, 100, 600, 500});
+        backend.Advance(200);
+        EXPECT_EQ(Stored(L"Left")->number, c.left);
+        EXPECT_EQ(Stored(L"Top")->number, c.top);
+        EXPECT_EQ(Stored(L"Width")->number, c.width);
+        EXPECT_EQ(Stored(L"Height")->number, c.height);
+        program.reset();
+
+        Start();
+        EXPECT_EQ(Form1().Bounds(), (forms::Rect{1100, 100, 600, 500}));
+        program.reset();
+
+        fakes.desktop.Monitors.pop_back();
+        Start();
+        EXPECT_EQ(Form1().Left(), (1024 - Form1().Width()) / 2) << "the second monitor is gone";
+        program.reset();
+    }
+}
+
 TEST_F(MainWindowTest, StartupChainRunsInOrderAndLoadsSettingsOnce) {
     SetDword(L"Tempfolder", 0);
     Start();

@@ -45,6 +45,24 @@ TEST_F(SettingsDialogTest, OpeningCommitsAllOptionValuesButNoLists) {
     EXPECT_FALSE(Stored(L"Pathnum"));
 }
 
+TEST_F(SettingsDialogTest, FailedSaveOnOpeningShowsTheErrorAndTheDialogStillCloses) {
+    StartAndSettle();
+    fakes.registry.FailWritesAfter = 0;
+    bool modalInside = false;
+    backend.QueueModal([&](forms::Form& form) {
+        modalInside = form.Modal() && form.Showing();
+        Form2().Button4.Click();
+    });
+    Form1().SpeedButton1.Click();
+    EXPECT_EQ(backend.ModalCount(), 1);
+    EXPECT_TRUE(modalInside);
+    EXPECT_FALSE(Form2().Showing());
+    EXPECT_FALSE(Form2().Modal());
+    ASSERT_EQ(fakes.messages.Shown.size(), 1u);
+    EXPECT_EQ(fakes.messages.Shown[0].text, L"Access is denied.");
+    EXPECT_EQ(fakes.messages.Shown[0].flags, 0x10u) << "OK, stop";
+}
+
 TEST_F(SettingsDialogTest, RecycleQuestionIsAskedOnlyWhileTheDialogShows) {
     StartAndSettle();
     Form2().CheckBox3.SetChecked(false);

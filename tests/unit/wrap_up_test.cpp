@@ -132,6 +132,14 @@ TEST_F(WrapUpTest, AutomaticEmptyingIgnoresANo) {
     EXPECT_EQ(Rows().back(), kBinsRow);
 }
 
+TEST_F(WrapUpTest, TheShellEmptiesTheBinsOverTheMainWindow) {
+    Option(&TForm2::CheckBox31, true);
+    Finish();
+    ASSERT_EQ(fakes.shell.EmptyCount, 1);
+    EXPECT_NE(fakes.shell.EmptyOwner, nullptr);
+    EXPECT_EQ(fakes.shell.EmptyOwner, backend.NativeWindow(Form1()));
+}
+
 TEST_F(WrapUpTest, BinsThatCannotBeEmptiedAddNoRowButTheCursorComesBack) {
     Option(&TForm2::CheckBox31, true);
     fakes.shell.EmptyFails = true;
@@ -236,7 +244,7 @@ TEST_F(WrapUpTest, ViewLogOpensTheFileOrSaysThereIsNone) {
     ASSERT_EQ(fakes.messages.Shown.size(), 1u);
     EXPECT_EQ(fakes.messages.Shown[0].text, L"No Log file!");
     EXPECT_EQ(fakes.messages.Shown[0].caption, L"Information");
-    EXPECT_EQ(fakes.messages.Shown[0].flags, mb::Ok | mb::IconInformation);
+    EXPECT_EQ(fakes.messages.Shown[0].flags, 0x2040u) << "OK, information, task-modal";
     fakes.files.SetContent(Log(), "\r\n12/8/2026\r\nhistory\r\n");
     Form2().Button10Click();
     EXPECT_EQ(fakes.shell.Opened, Lines{Log()});

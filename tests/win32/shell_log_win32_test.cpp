@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -179,6 +180,23 @@ TEST_F(SafeReplaceTest, ReadOnlyFilesAndMissingFoldersRefuseTheWrite) {
     EXPECT_EQ(NamesIn(root_).size(), 2u) << "temporary file left";
 }
 
+TEST_F(SafeReplaceTest, AMoveReplacesAnOlderFileButNeverAReadOnlyOne) {
+    const std::wstring log = In(L"logs.log"), old = In(L"logs.old.log");
+    ASSERT_TRUE(WriteBytes(log, "large log"));
+    ASSERT_TRUE(WriteBytes(old, "older"));
+    EXPECT_EQ(files_.FileSize(log), std::optional<std::uint64_t>(9));
+    ASSERT_TRUE(files_.MoveReplacing(log, old));
+    EXPECT_FALSE(Exists(log));
+    EXPECT_EQ(files_.FileSize(log), std::nullopt);
+    EXPECT_EQ(ReadRaw(old), "large log");
+
+    ASSERT_TRUE(WriteBytes(log, "newer"));
+    ASSERT_TRUE(::SetFileAttributesW(Raw(old).c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(files_.MoveReplacing(log, old));
+    EXPECT_EQ(ReadRaw(log), "newer");
+    EXPECT_EQ(ReadRaw(old), "large log");
+}
+
 // Wine keeps its recycle bin in the Unix side's XDG trash. Its folder of items as a
 // Windows path; empty when this is not Wine or the trash folder is not known.
 std::wstring WineTrashFolder() {
@@ -208,7 +226,7 @@ TEST_F(RecycleBinTest, EmptyingTakesRecycledItemsAway) {
     ASSERT_EQ(shell_.DeleteWithShell(In(name), true), 0);
     ASSERT_FALSE(NamesIn(trash).empty()) << "the item did not reach the recycle bin";
 
-    EXPECT_TRUE(shell_.EmptyRecycleBins());
+    EXPECT_TRUE(shell_.EmptyRecycleBins(nullptr));
     EXPECT_TRUE(NamesIn(trash).empty());
     EXPECT_FALSE(Exists(In(name)));
 }
