@@ -29,7 +29,8 @@ std::wstring FullPath(RegistryRoot root, const std::wstring& path) {
 class FakeKey : public RegistryKey {
 public:
     FakeKey(FakeRegistry& registry, RegistryRoot root, std::wstring path)
-        : registry_(registry), root_(root), path_(std::move(path)) {
+        : registry_(registry), root_(root), path_(std::move(path)),
+          folded_(Fold(FullPath(root_, path_))) {
         ++registry_.OpenKeysNow;
     }
     ~FakeKey() override { --registry_.OpenKeysNow; }
@@ -58,7 +59,7 @@ public:
         Store(name, {ValueType::String, 0, value});
     }
     bool DeleteValue(const std::wstring& name) override {
-        FakeRegistry::Key* key = registry_.Find(root_, path_);
+        FakeRegistry::Key* key = registry_.FindFolded(folded_);
         return key && key->values.erase(Fold(name)) > 0;
     }
     std::vector<std::wstring> SubkeyNames() const override {
@@ -66,14 +67,14 @@ public:
     }
 
     std::size_t ValueCount() const override {
-        const FakeRegistry::Key* key = registry_.Find(root_, path_);
+        const FakeRegistry::Key* key = registry_.FindFolded(folded_);
         return key ? key->values.size() : 0;
     }
 
 private:
     const StoredValue* Lookup(const std::wstring& name) const {
         ++registry_.Lookups;
-        const FakeRegistry::Key* key = registry_.Find(root_, path_);
+        const FakeRegistry::Key* key = registry_.FindFolded(folded_);
         if (!key) return nullptr;
         auto it = key->values.find(Fold(name));
         return it == key->values.end() ? nullptr : &it->second.second;
@@ -91,12 +92,20 @@ private:
     FakeRegistry& registry_;
     RegistryRoot root_;
     std::wstring path_;
+    // The key's name as the registry's map holds it: each value asked for finds its key
+    // without folding the path again.
+    std::wstring folded_;
 };
 
 } // namespace
 
 FakeRegistry::Key* FakeRegistry::Find(RegistryRoot root, const std::wstring& path) {
     auto it = keys_.find(Fold(FullPath(root, path)));
+    return it == keys_.end() ? nullptr : &it->second;
+}
+
+FakeRegistry::Key* FakeRegistry::FindFolded(const std::wstring& folded) {
+    auto it = keys_.find(folded);
     return it == keys_.end() ? nullptr : &it->second;
 }
 

@@ -52,6 +52,8 @@ public:
         std::map<std::wstring, std::pair<std::wstring, StoredValue>> values; // folded name
     };
     Key* Find(RegistryRoot root, const std::wstring& path);
+    // By the folded full name ("hkcu\\software\\..."), as an open key keeps it.
+    Key* FindFolded(const std::wstring& folded);
     const Key* Find(RegistryRoot root, const std::wstring& path) const;
     Key& Create(RegistryRoot root, const std::wstring& path);
     std::vector<std::wstring> ChildNames(RegistryRoot root, const std::wstring& path) const;
