@@ -187,14 +187,8 @@ void ListViewPeer::ApplyCount() {
     int from = std::exchange(pendingFrom_, kNothingPending);
     ApplyingScope applying(*this);
     EnsureImages();
-    const int before = static_cast<int>(SendMessageW(Handle(), LVM_GETITEMCOUNT, 0, 0));
     SendMessageW(Handle(), LVM_SETITEMCOUNT, static_cast<WPARAM>(list_.Count()),
                  LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
-    // Fewer rows than before (a list built again): a scroll bar that went and the rows
-    // below the new last one are not always painted over at once, so the whole view,
-    // frame included, is drawn again.
-    if (list_.Count() < before)
-        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
     // The view keeps selection by row number: rows that moved take theirs along.
     SyncNativeSelection();
     int top = static_cast<int>(SendMessageW(Handle(), LVM_GETTOPINDEX, 0, 0));

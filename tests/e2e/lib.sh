@@ -175,12 +175,13 @@ reg_data() {
 
 reg_key_exists() { wine reg query "$1" >/dev/null 2>&1; }
 
-# window_shot, once the window has stopped changing: two shots in a row alike (a slow
-# machine may still be repainting a moment after the last input), within ~5 seconds.
+# window_shot, once the window has stopped changing: two shots alike more than a second
+# apart. A list takes up the rows added to it up to a second later (it gathers them
+# while a clean adds thousands), and a slow machine may still be repainting.
 settled_shot() { # name, window
   window_shot "$1" "$2"
-  for _ in $(seq 1 20); do
-    sleep 0.25
+  for _ in $(seq 1 8); do
+    sleep 1.2
     window_shot "$1-next" "$2"
     [ "$(shot_diff "$1" "$1-next" "$(identify -format '%wx%h+0+0' "$E2E_SHOTS/$1.png" 2>/dev/null)")" = 0 ] && break
     mv "$E2E_SHOTS/$1-next.png" "$E2E_SHOTS/$1.png"
