@@ -41,10 +41,21 @@ std::wstring TargetGuard::Special(int id) {
 std::optional<std::wstring> TargetGuard::Resolve(const std::wstring& path) {
     std::optional<std::wstring> normalized = platform::NormalizePath(path);
     if (!normalized) return std::nullopt;
+    return Located(*normalized);
+}
+
+std::optional<std::wstring> TargetGuard::ResolveExclusion(const std::wstring& path) {
+    std::optional<std::wstring> normalized =
+        platform::NormalizePath(path, platform::NameEnds::Keep);
+    if (!normalized) return std::nullopt;
+    return Located(*normalized);
+}
+
+std::wstring TargetGuard::Located(const std::wstring& normalized) {
     // Where the path itself is not found, the nearest folder above it that is tells
     // where it would be: an exclusion still holds for what appears there later.
     std::wstring rest;
-    for (std::wstring at = *normalized; !at.empty(); at = Parent(at)) {
+    for (std::wstring at = normalized; !at.empty(); at = Parent(at)) {
         if (std::optional<std::wstring> final = services_.files.FinalPath(at))
             return rest.empty() ? *final : Join(*final, rest.c_str());
         const std::wstring name = at.substr(at.rfind(L'\\') + 1);

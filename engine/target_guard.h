@@ -35,6 +35,9 @@ public:
     // Where a list entry or base path really is, for walks that compare what they meet
     // with other paths: normalized, then resolved when it exists. Nothing when unsound.
     std::optional<std::wstring> Resolve(const std::wstring& path);
+    // The same for an exclusion, which only ever widens what a walk leaves alone: names
+    // ending in a dot or a blank are kept as written rather than refused.
+    std::optional<std::wstring> ResolveExclusion(const std::wstring& path);
     // A list entry spelled in full for the walk that deletes it: normalized, short
     // names in their long form, links kept as links. Nothing when unsound.
     std::optional<std::wstring> Canonical(const std::wstring& path);
@@ -50,6 +53,7 @@ private:
         bool system;
     };
     void WorkOut();
+    std::wstring Located(const std::wstring& normalized);
     void Protect(const std::wstring& path, bool system);
     std::wstring Special(int csidl);
 

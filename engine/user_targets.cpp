@@ -103,7 +103,7 @@ void UserTargets::SearchPaths() {
         if (!exclusions.Item(i).checked) continue;
         const std::wstring& caption = exclusions.Item(i).caption;
         // One that cannot be normalized still protects what its text names.
-        excluded_.push_back(walkers_.Guard().Resolve(caption).value_or(caption));
+        excluded_.push_back(walkers_.Guard().ResolveExclusion(caption).value_or(caption));
     }
     for (int i = 0; i < list.Count(); ++i) {
         // A stop ends the list here: no later entry is touched.

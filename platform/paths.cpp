@@ -27,7 +27,8 @@ namespace {
 
 std::wstring::size_type TrimmedLength(const std::wstring& s) {
     auto n = s.size();
-    while (n > 0 && s[n - 1] == L'\\') --n;
+    while (n > 0 && s[n - 1] == L'\\')
+        --n;
     return n;
 }
 
@@ -57,17 +58,24 @@ namespace platform {
 
 namespace {
 
-bool IsLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
-bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
+bool IsLetter(wchar_t c) {
+    return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
+}
+bool IsSeparator(wchar_t c) {
+    return c == L'\\' || c == L'/';
+}
 
 // Names Windows reserves for devices in every folder, with or without an extension.
 bool IsDeviceName(const std::wstring& name) {
     std::wstring base = name.substr(0, name.find(L'.'));
-    while (!base.empty() && base.back() == L' ') base.pop_back();
-    for (wchar_t& c : base) c = FoldCase(c);
+    while (!base.empty() && base.back() == L' ')
+        base.pop_back();
+    for (wchar_t& c : base)
+        c = FoldCase(c);
     for (const wchar_t* device : {L"con", L"prn", L"aux", L"nul", L"conin$", L"conout$"})
         if (base == device) return true;
-    return base.size() == 4 && (base.compare(0, 3, L"com") == 0 || base.compare(0, 3, L"lpt") == 0) &&
+    return base.size() == 4 &&
+           (base.compare(0, 3, L"com") == 0 || base.compare(0, 3, L"lpt") == 0) &&
            base[3] >= L'0' && base[3] <= L'9';
 }
 
@@ -89,9 +97,10 @@ std::optional<std::wstring> WithoutLongPrefix(const std::wstring& path) {
 
 } // namespace
 
-std::optional<std::wstring> NormalizePath(const std::wstring& raw) {
+std::optional<std::wstring> NormalizePath(const std::wstring& raw, NameEnds ends) {
     for (wchar_t c : raw)
-        if (static_cast<unsigned long>(c) < 0x20 || std::wstring(L"*\"<>|").find(c) != std::wstring::npos)
+        if (static_cast<unsigned long>(c) < 0x20 ||
+            std::wstring(L"*\"<>|").find(c) != std::wstring::npos)
             return std::nullopt;
     // The one '?' allowed is the long form's; any other is a wildcard.
     std::optional<std::wstring> path = WithoutLongPrefix(raw);
@@ -99,7 +108,8 @@ std::optional<std::wstring> NormalizePath(const std::wstring& raw) {
     std::wstring root;
     std::size_t at = 0;
     const bool network = path->size() >= 2 && IsSeparator((*path)[0]) && IsSeparator((*path)[1]);
-    if (path->size() >= 3 && IsLetter((*path)[0]) && (*path)[1] == L':' && IsSeparator((*path)[2])) {
+    if (path->size() >= 3 && IsLetter((*path)[0]) && (*path)[1] == L':' &&
+        IsSeparator((*path)[2])) {
         root = path->substr(0, 2) + L'\\';
         at = 3;
     } else if (!network) {
@@ -109,7 +119,8 @@ std::optional<std::wstring> NormalizePath(const std::wstring& raw) {
     std::size_t shareNames = network ? 2 : 0; // server and share: the root of a network path
     while (at <= path->size()) {
         std::size_t end = at;
-        while (end < path->size() && !IsSeparator((*path)[end])) ++end;
+        while (end < path->size() && !IsSeparator((*path)[end]))
+            ++end;
         std::wstring name = path->substr(at, end - at);
         at = end + 1;
         if (name == L"..") {
@@ -119,7 +130,8 @@ std::optional<std::wstring> NormalizePath(const std::wstring& raw) {
         if (name.empty() || name == L".") continue;
         // Windows drops a name's trailing dots and blanks in some places and not in
         // others ("C:\Windows." may be the Windows folder): such a name is not taken.
-        if (name.back() == L'.' || name.back() == L' ') return std::nullopt;
+        if (ends == NameEnds::Refuse && (name.back() == L'.' || name.back() == L' '))
+            return std::nullopt;
         if (name.find(L':') != std::wstring::npos || IsDeviceName(name)) return std::nullopt;
         names.push_back(name);
     }
@@ -127,11 +139,13 @@ std::optional<std::wstring> NormalizePath(const std::wstring& raw) {
         if (names.size() < 2) return std::nullopt;
         root = L"\\\\" + names[0] + L'\\' + names[1];
         names.erase(names.begin(), names.begin() + 2);
-        for (const std::wstring& name : names) root += L'\\' + name;
+        for (const std::wstring& name : names)
+            root += L'\\' + name;
         return root;
     }
     std::wstring result = root;
-    for (std::size_t i = 0; i < names.size(); ++i) result += (i ? L"\\" : L"") + names[i];
+    for (std::size_t i = 0; i < names.size(); ++i)
+        result += (i ? L"\\" : L"") + names[i];
     return result;
 }
 

@@ -20,7 +20,10 @@ bool IsSameOrBelow(const std::wstring& path, const std::wstring& folder);
 // Nothing for a path that cannot be taken safely: empty, relative, holding a NUL or a
 // control character, a wildcard, a stream (":"), a device path ("\\.\", "CON"), or a
 // name ending in a dot or a blank, which Windows reads differently in different calls.
-std::optional<std::wstring> NormalizePath(const std::wstring& path);
+// How names ending in a dot or a blank are taken: refused, or kept as written where a
+// path only has to name what it covers (an exclusion guards the file "a." as typed).
+enum class NameEnds { Refuse, Keep };
+std::optional<std::wstring> NormalizePath(const std::wstring& path, NameEnds ends = NameEnds::Refuse);
 // For a normalized path: "X:\" or "\\server\share".
 bool IsDriveRoot(const std::wstring& normalized);
 

@@ -60,6 +60,10 @@ TEST(NormalizePathTest, CanonicalFormOrRefusal) {
             EXPECT_EQ(*got, NormalizePath(*got).value_or(L"")) << "not stable";
         }
     }
+    // Where a path only names what it covers, such names are kept as written.
+    EXPECT_EQ(NormalizePath(L"d:/.\\Scan\\sub\\..\\dot.", platform::NameEnds::Keep), L"d:\\Scan\\dot.");
+    EXPECT_EQ(NormalizePath(L"C:\\Windows. ", platform::NameEnds::Keep), L"C:\\Windows. ");
+    EXPECT_FALSE(NormalizePath(L"C:\\a\\..\\..\\x:y", platform::NameEnds::Keep));
 }
 
 TEST(NormalizePathTest, DriveRootsInEverySpellingAreRoots) {
