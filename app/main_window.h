@@ -77,7 +77,7 @@ public:
     void FormResize();
     void Timer8Timer();
     void SpeedButton3Click();
-    void SpeedButton6Click() { Run->SpeedButton6Click(); }
+    void SpeedButton6Click() { Run->ArmStart(); }
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton4Click();
@@ -89,9 +89,9 @@ public:
     // The maker's web site; its pages are opened in the browser.
     static constexpr const wchar_t* kWebSite = L"https://www.ambervale.example";
     void OpenWebPage(const std::wstring& page);
-    void Timer6Timer() { Run->Timer6Timer(); }
-    void Timer2Timer() { Run->Timer2Timer(); }
-    void Timer9Timer() { Run->Timer9Timer(); }
+    void Timer6Timer() { Run->StartOrAskStop(); }
+    void Timer2Timer() { Run->ClockTick(); }
+    void Timer9Timer() { Run->PollSearchService(); }
     void OnlyIcons1Click();
     void ShowText1Click();
     void StatusBar1Resize();

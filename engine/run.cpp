@@ -19,7 +19,7 @@ CleanRun::CleanRun(RunControls controls, TForm2& options, platform::Services& se
       caches_(walkers_, State, options, services, c_.rows),
       targets_(walkers_, State, options, services, c_.rows) {}
 
-void CleanRun::SpeedButton6Click() {
+void CleanRun::ArmStart() {
     platform::Point at = services_.cursor.Position();
     const bool asking = options_.CheckBox9.Checked();
     services_.cursor.MoveTo({at.x + (asking ? 180 : 60), at.y + (asking ? 150 : 70)});
@@ -54,7 +54,7 @@ bool CleanRun::Confirmed() {
            platform::answer::Yes;
 }
 
-void CleanRun::Timer6Timer() {
+void CleanRun::StartOrAskStop() {
     c_.runTimer.SetEnabled(false);
     if (c_.progress.Visible()) {
         StopRequest();
@@ -201,7 +201,7 @@ std::wstring CleanRun::ElapsedText(int s) {
     return std::to_wstring(s / 3600) + L"h " + std::to_wstring((s % 3600) / 60) + L"m";
 }
 
-void CleanRun::Timer2Timer() {
+void CleanRun::ClockTick() {
     ++State.ElapsedSeconds;
     if (!State.ItemRowsPhase) {
         // An activity sign, not a measure: it wraps like the walkers' steps.

@@ -39,12 +39,13 @@ public:
     RunState State;
 
     // The Clean/Stop button: moves the pointer off the button and arms the run timer.
-    void SpeedButton6Click();
+    void ArmStart();
     // Starts and performs a run, or, while one is in progress, asks to stop it.
-    void Timer6Timer();
+    void StartOrAskStop();
     // One tick of the run's clock.
-    void Timer2Timer();
-    void Timer9Timer() { locations_.Timer9Timer(); }
+    void ClockTick();
+    // While the search service is being stopped: once it has, its folder is emptied.
+    void PollSearchService() { locations_.PollSearchService(); }
 
     // The text listing what a run will clean, as the confirmation shows it.
     std::wstring ConfirmationText() const;

@@ -189,7 +189,7 @@ void WindowsLocations::MediaPlayerDatabase() {
     walkers_.DeleteMatching(state_.CurrentPath, L"", false, true, L"", false, L".wmdb");
 }
 
-void WindowsLocations::Timer9Timer() {
+void WindowsLocations::PollSearchService() {
     if (state_.ServiceWaitTicks >= kSearchGiveUpTicks) searchTimer_.SetEnabled(false);
     std::optional<int> search = services_.serviceControl.QueryState(L"WSearch");
     if (!search) return;

@@ -30,7 +30,7 @@ public:
     void MediaPlayerCache();
     void MediaPlayerDatabase();
     // One tick of the wait for the search service (every 500 ms while armed).
-    void Timer9Timer();
+    void PollSearchService();
 
 private:
     void TemporaryCategory(const std::wstring& folder, int labelText);

@@ -149,11 +149,11 @@ TEST_F(RunTest, ClockTexts) {
 
     State().ElapsedSeconds = 58;
     Form1().ProgressBar1.SetPosition(495);
-    Run().Timer2Timer();
+    Run().ClockTick();
     EXPECT_EQ(Form1().StatusBar1.Panel(2).text, L"Past: 59s");
     EXPECT_EQ(Form1().ProgressBar1.Position(), 0) << "the clock's step wraps too";
     State().ItemRowsPhase = true;
-    Run().Timer2Timer();
+    Run().ClockTick();
     EXPECT_EQ(Form1().StatusBar1.Panel(2).text, L"Past: 1m 0s");
     EXPECT_EQ(Form1().ProgressBar1.Position(), 0) << "no step while items are listed";
 }
