@@ -43,8 +43,7 @@ TForm1::TForm1(forms::Application& app, platform::Services& services,
       arguments_(std::move(arguments)), unattended_(unattended) {
     LayOut();
     {
-        std::unique_ptr<platform::RegistryKey> key =
-            services_.registry.OpenKey(RegistryRoot::CurrentUser, settings::SettingsKey);
+        std::unique_ptr<platform::RegistryKey> key = windowSettings_.Open();
         try {
             WorkOutDataFolder();
         } catch (...) {
@@ -175,23 +174,17 @@ void TForm1::WorkOutDataFolder() {
 }
 
 void TForm1::RestorePlacement(platform::RegistryKey& key) {
-    if (key.ValueExists(L"Savepos") && !key.ReadBool(L"Savepos")) return;
-    if (!key.ValueExists(L"Maximize")) return;
-    if (key.ReadBool(L"Maximize")) {
-        SetWindowState(forms::WindowState::Maximized);
-        return;
-    }
     // The values are screen pixels, the unit the monitors are compared in; the window's
     // bounds are design units, the same numbers only at 96 DPI.
     const int dpi = App().GetBackend().Dpi();
-    forms::Rect r = forms::ToScreenPixels(Bounds(), dpi);
-    auto read = [&key](const wchar_t* name, int& into) {
-        if (key.ValueExists(name)) into = key.ReadInteger(name);
-    };
-    read(L"Left", r.left);
-    read(L"Top", r.top);
-    read(L"Width", r.width);
-    read(L"Height", r.height);
+    const std::optional<settings::WindowSettings::Placement> saved =
+        settings::WindowSettings::LoadPlacement(key, forms::ToScreenPixels(Bounds(), dpi));
+    if (!saved) return;
+    if (saved->maximized) {
+        SetWindowState(forms::WindowState::Maximized);
+        return;
+    }
+    const forms::Rect r = saved->bounds;
     // A damaged size, or a placement saved on a screen that is gone, would open the
     // window out of sight.
     const long long right = static_cast<long long>(r.left) + r.width;
@@ -228,9 +221,7 @@ void TForm1::LoadUiText() {
 void TForm1::Timer1Timer() {
     Timer1.SetEnabled(false);
     try {
-        std::unique_ptr<platform::RegistryKey> key =
-            services_.registry.OpenKey(RegistryRoot::CurrentUser, settings::SettingsKey);
-        if (key->ValueExists(L"DisplayText") && !key->ReadBool(L"DisplayText")) OnlyIcons1Click();
+        if (settings::WindowSettings::LoadTextMode(*windowSettings_.Open()) == false) OnlyIcons1Click();
     } catch (...) {
         // The toolbar keeps its text layout.
     }
@@ -266,24 +257,12 @@ void TForm1::FormResize() {
 void TForm1::Timer8Timer() {
     Timer8.SetEnabled(false);
     try {
-        std::unique_ptr<platform::RegistryKey> key =
-            services_.registry.OpenKey(RegistryRoot::CurrentUser, settings::SettingsKey);
-        if (form2_->CheckBox14.Checked()) {
-            key->WriteBool(L"Savepos", true);
-            if (GetWindowState() == forms::WindowState::Maximized) {
-                key->WriteBool(L"Maximize", true);
-            } else {
-                key->WriteBool(L"Maximize", false);
-                const forms::Rect r = forms::ToScreenPixels(Bounds(), App().GetBackend().Dpi());
-                key->WriteInteger(L"Left", r.left);
-                key->WriteInteger(L"Top", r.top);
-                key->WriteInteger(L"Width", r.width);
-                key->WriteInteger(L"Height", r.height);
-            }
-        } else {
-            key->WriteBool(L"Savepos", false);
-        }
-        key->WriteInteger(L"Delfilenum", form2_->TotalDeletedCount);
+        settings::WindowSettings::Placement placement;
+        placement.maximized = GetWindowState() == forms::WindowState::Maximized;
+        placement.bounds = forms::ToScreenPixels(Bounds(), App().GetBackend().Dpi());
+        std::unique_ptr<platform::RegistryKey> key = windowSettings_.Open();
+        settings::WindowSettings::SavePlacement(*key, form2_->CheckBox14.Checked(), placement);
+        settings::WindowSettings::SaveTotalDeleted(*key, form2_->TotalDeletedCount);
     } catch (...) {
         // The placement is only a convenience; a failed save keeps the old one.
     }
@@ -347,8 +326,7 @@ void TForm1::OnlyIcons1Click() {
     for (forms::Control* child : Panel2.Children())
         if (auto* button = dynamic_cast<forms::SpeedButton*>(child)) button->SetCaption(L"");
     LayOutButtons(55, 55, 56);
-    services_.registry.OpenKey(RegistryRoot::CurrentUser, settings::SettingsKey)
-        ->WriteBool(L"DisplayText", false);
+    settings::WindowSettings::SaveTextMode(*windowSettings_.Open(), false);
     Panel2.SetHeight(60);
 }
 
@@ -366,8 +344,7 @@ void TForm1::ShowText1Click() {
     SpeedButton5.SetCaption(UiText[11]);
     Panel2.SetHeight(80);
     LayOutButtons(72, 75, 73);
-    services_.registry.OpenKey(RegistryRoot::CurrentUser, settings::SettingsKey)
-        ->WriteBool(L"DisplayText", true);
+    settings::WindowSettings::SaveTextMode(*windowSettings_.Open(), true);
 }
 
 void TForm1::StatusBar1Resize() {

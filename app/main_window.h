@@ -11,6 +11,7 @@
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/list_view.h"
+#include "settings/settings_store.h"
 #include "forms/menu.h"
 #include "forms/status_bar.h"
 #include "forms/timer.h"
@@ -105,6 +106,7 @@ private:
     void LayOutButtons(int width, int height, int pitch);
 
     platform::Services& services_;
+    settings::WindowSettings windowSettings_{services_.registry};
     std::vector<std::wstring> arguments_;
     bool unattended_;
     TForm2* form2_ = nullptr;

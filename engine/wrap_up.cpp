@@ -131,9 +131,8 @@ void WrapUp::PlayEndSound() {
 // The count the scan keeps across runs survives a crash or a forced shutdown later on.
 void WrapUp::SaveTotalDeleted() {
     try {
-        services_.registry
-            .OpenKey(platform::RegistryRoot::CurrentUser, settings::SettingsKey)
-            ->WriteInteger(L"Delfilenum", options_.TotalDeletedCount);
+        settings::WindowSettings::SaveTotalDeleted(*settings::WindowSettings(services_.registry).Open(),
+                                                   options_.TotalDeletedCount);
     } catch (const platform::Error&) {
         // Only a convenience: the window placement save writes it again.
     }

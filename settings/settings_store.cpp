@@ -16,7 +16,9 @@ using platform::RegistryRoot;
 // whole would stall start-up for minutes on missing values.
 constexpr int kMaxListItems = 65536;
 
-std::wstring Indexed(const wchar_t* prefix, int i) { return prefix + std::to_wstring(i); }
+std::wstring Indexed(const wchar_t* prefix, int i) {
+    return prefix + std::to_wstring(i);
+}
 
 void LoadList(TForm2& form, RegistryKey& key, const PathListNames& names) {
     if (!key.ValueExists(names.count)) return;
@@ -64,7 +66,8 @@ SettingsStore::SettingsStore(TForm2& options, platform::Registry& registry)
 
 void SettingsStore::LoadSettings() {
     try {
-        std::unique_ptr<RegistryKey> key = registry_.OpenKey(RegistryRoot::CurrentUser, SettingsKey);
+        std::unique_ptr<RegistryKey> key =
+            registry_.OpenKey(RegistryRoot::CurrentUser, SettingsKey);
         LoadBody(*key);
     } catch (...) {
         // A damaged or unreadable key leaves the rest of the options as they are.
@@ -76,7 +79,8 @@ void SettingsStore::LoadBody(RegistryKey& key) {
         if (!key.ValueExists(name)) continue;
         (options_.*FindOption(name)->box).SetChecked(key.ReadBool(name));
     }
-    options_.TotalDeletedCount = key.ValueExists(L"Delfilenum") ? key.ReadInteger(L"Delfilenum") : 0;
+    options_.TotalDeletedCount =
+        key.ValueExists(L"Delfilenum") ? key.ReadInteger(L"Delfilenum") : 0;
     if (key.ValueExists(L"FilesName")) options_.Edit1.SetText(key.ReadString(L"FilesName"));
     if (key.ValueExists(L"Ext")) options_.Edit4.SetText(key.ReadString(L"Ext"));
     // The up-down keeps its range, so a damaged number lands inside 1..32000.
@@ -87,7 +91,8 @@ void SettingsStore::LoadBody(RegistryKey& key) {
 
 void SettingsStore::SaveOptions() {
     {
-        std::unique_ptr<RegistryKey> key = registry_.OpenKey(RegistryRoot::CurrentUser, SettingsKey);
+        std::unique_ptr<RegistryKey> key =
+            registry_.OpenKey(RegistryRoot::CurrentUser, SettingsKey);
         for (const wchar_t* name : SaveOrder())
             key->WriteBool(name, (options_.*FindOption(name)->box).Checked());
         key->WriteString(L"FilesName", options_.Edit1.Text());
@@ -95,6 +100,50 @@ void SettingsStore::SaveOptions() {
         key->WriteInteger(L"Logday", options_.UpDown1.Position());
     }
     if (ApplyContextMenu) ApplyContextMenu();
+}
+
+std::unique_ptr<RegistryKey> WindowSettings::Open() {
+    return registry_.OpenKey(RegistryRoot::CurrentUser, SettingsKey);
+}
+
+std::optional<WindowSettings::Placement> WindowSettings::LoadPlacement(RegistryKey& key,
+                                                                       const forms::Rect& current) {
+    if (key.ValueExists(L"Savepos") && !key.ReadBool(L"Savepos")) return std::nullopt;
+    if (!key.ValueExists(L"Maximize")) return std::nullopt;
+    Placement placement{key.ReadBool(L"Maximize"), current};
+    if (placement.maximized) return placement;
+    auto read = [&key](const wchar_t* name, int& into) {
+        if (key.ValueExists(name)) into = key.ReadInteger(name);
+    };
+    read(L"Left", placement.bounds.left);
+    read(L"Top", placement.bounds.top);
+    read(L"Width", placement.bounds.width);
+    read(L"Height", placement.bounds.height);
+    return placement;
+}
+
+void WindowSettings::SavePlacement(RegistryKey& key, bool keep, const Placement& placement) {
+    key.WriteBool(L"Savepos", keep);
+    if (!keep) return;
+    key.WriteBool(L"Maximize", placement.maximized);
+    if (placement.maximized) return;
+    key.WriteInteger(L"Left", placement.bounds.left);
+    key.WriteInteger(L"Top", placement.bounds.top);
+    key.WriteInteger(L"Width", placement.bounds.width);
+    key.WriteInteger(L"Height", placement.bounds.height);
+}
+
+std::optional<bool> WindowSettings::LoadTextMode(RegistryKey& key) {
+    if (!key.ValueExists(L"DisplayText")) return std::nullopt;
+    return key.ReadBool(L"DisplayText");
+}
+
+void WindowSettings::SaveTextMode(RegistryKey& key, bool captions) {
+    key.WriteBool(L"DisplayText", captions);
+}
+
+void WindowSettings::SaveTotalDeleted(RegistryKey& key, int total) {
+    key.WriteInteger(L"Delfilenum", total);
 }
 
 void SettingsStore::SaveLists() {

@@ -1,6 +1,8 @@
 #pragma once
 #include <functional>
+#include <optional>
 
+#include "forms/control.h"
 #include "platform/registry.h"
 
 class TForm2;
@@ -32,6 +34,35 @@ private:
     void LoadBody(platform::RegistryKey& key);
 
     TForm2& options_;
+    platform::Registry& registry_;
+};
+
+// The main window's own stored values, beside the options: its placement in screen
+// pixels, the toolbar's text mode and the running total of items the scans deleted.
+// Each call works on a key from Open, so that several values go in one opening.
+class WindowSettings {
+public:
+    explicit WindowSettings(platform::Registry& registry) : registry_(registry) {}
+
+    // The settings key; errors reach the caller.
+    std::unique_ptr<platform::RegistryKey> Open();
+
+    struct Placement {
+        bool maximized = false;
+        forms::Rect bounds; // screen pixels
+    };
+    // The saved placement, each value stored replacing that of `current`; nothing when
+    // keeping the placement is off or none was saved. Errors reach the caller.
+    static std::optional<Placement> LoadPlacement(platform::RegistryKey& key,
+                                                  const forms::Rect& current);
+    // With `keep` off only that is stored.
+    static void SavePlacement(platform::RegistryKey& key, bool keep, const Placement& placement);
+    // Whether the toolbar shows its captions; nothing when never stored.
+    static std::optional<bool> LoadTextMode(platform::RegistryKey& key);
+    static void SaveTextMode(platform::RegistryKey& key, bool captions);
+    static void SaveTotalDeleted(platform::RegistryKey& key, int total);
+
+private:
     platform::Registry& registry_;
 };
 
