@@ -5,9 +5,13 @@
 
 #include "platform/win32/windows_api.h"
 
+#include <objbase.h>
+#include <shtypes.h>
+
 namespace platform::win32 {
 
-template <typename T, typename Release>
+// One owner per kind of handle: `Close` is a function object that gives the handle back.
+template <typename T, typename Close>
 class UniqueHandle {
 public:
     UniqueHandle() = default;
@@ -15,12 +19,9 @@ public:
     ~UniqueHandle() { Reset(); }
     UniqueHandle(const UniqueHandle&) = delete;
     UniqueHandle& operator=(const UniqueHandle&) = delete;
-    UniqueHandle(UniqueHandle&& other) noexcept : value_(std::exchange(other.value_, T{})) {}
+    UniqueHandle(UniqueHandle&& other) noexcept : value_(other.Release()) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) {
-            Reset();
-            value_ = std::exchange(other.value_, T{});
-        }
+        if (this != &other) Reset(other.Release());
         return *this;
     }
 
@@ -31,8 +32,11 @@ public:
         Reset();
         return &value_;
     }
-    void Reset() {
-        if (value_ != T{}) Release{}(std::exchange(value_, T{}));
+    // Gives the handle up without closing it (for one Windows has already destroyed).
+    T Release() { return std::exchange(value_, T{}); }
+    void Reset(T value = T{}) {
+        if (value_ != T{}) Close{}(value_);
+        value_ = value;
     }
 
 private:
@@ -56,12 +60,19 @@ struct KernelObjectRelease {
     void operator()(HANDLE object) const { ::CloseHandle(object); }
 };
 
+// Memory from the COM task allocator, where the shell puts the item lists it hands back.
+struct TaskMemoryRelease {
+    void operator()(void* memory) const { ::CoTaskMemFree(memory); }
+};
+
 using UniqueHkey = UniqueHandle<HKEY, HkeyRelease>;
 using UniqueLocalMemory = UniqueHandle<HLOCAL, LocalMemoryRelease>;
 // A folder listing from FindFirstFileW.
 using UniqueFind = UniqueHandle<HANDLE, FindRelease>;
 // The service manager or one service.
 using UniqueServiceHandle = UniqueHandle<SC_HANDLE, ServiceRelease>;
+// A shell item list.
+using UniqueItemIdList = UniqueHandle<LPITEMIDLIST, TaskMemoryRelease>;
 // A file, process or other kernel object.
 using UniqueKernelObject = UniqueHandle<HANDLE, KernelObjectRelease>;
 
