@@ -10,35 +10,17 @@
 
 namespace forms::win32 {
 
+using platform::win32::CloseWith;
 using platform::win32::UniqueHandle;
 
-struct WindowClose {
-    void operator()(HWND h) const { DestroyWindow(h); }
-};
-struct GdiObjectClose {
-    void operator()(HGDIOBJ h) const { DeleteObject(h); }
-};
-struct ImageListClose {
-    void operator()(HIMAGELIST h) const { ImageList_Destroy(h); }
-};
-struct MenuClose {
-    void operator()(HMENU h) const { DestroyMenu(h); }
-};
-struct IconClose {
-    void operator()(HICON h) const { DestroyIcon(h); }
-};
-struct MemoryDCClose {
-    void operator()(HDC h) const { DeleteDC(h); }
-};
-
-using UniqueWindow = UniqueHandle<HWND, WindowClose>;
-using UniqueFont = UniqueHandle<HFONT, GdiObjectClose>;
-using UniqueBrush = UniqueHandle<HBRUSH, GdiObjectClose>;
-using UniqueBitmap = UniqueHandle<HBITMAP, GdiObjectClose>;
-using UniqueImageList = UniqueHandle<HIMAGELIST, ImageListClose>;
-using UniqueMenu = UniqueHandle<HMENU, MenuClose>;
-using UniqueMemoryDC = UniqueHandle<HDC, MemoryDCClose>;
-using UniqueIcon = UniqueHandle<HICON, IconClose>;
+using UniqueWindow = UniqueHandle<HWND, CloseWith<&DestroyWindow>>;
+using UniqueFont = UniqueHandle<HFONT, CloseWith<&DeleteObject>>;
+using UniqueBrush = UniqueHandle<HBRUSH, CloseWith<&DeleteObject>>;
+using UniqueBitmap = UniqueHandle<HBITMAP, CloseWith<&DeleteObject>>;
+using UniqueImageList = UniqueHandle<HIMAGELIST, CloseWith<&ImageList_Destroy>>;
+using UniqueMenu = UniqueHandle<HMENU, CloseWith<&DestroyMenu>>;
+using UniqueMemoryDC = UniqueHandle<HDC, CloseWith<&DeleteDC>>;
+using UniqueIcon = UniqueHandle<HICON, CloseWith<&DestroyIcon>>;
 
 // A window's device context for the length of a scope.
 class WindowDC {

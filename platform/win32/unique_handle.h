@@ -43,38 +43,25 @@ private:
     T value_{};
 };
 
-struct HkeyRelease {
-    void operator()(HKEY key) const { ::RegCloseKey(key); }
-};
-struct LocalMemoryRelease {
-    void operator()(HLOCAL memory) const { ::LocalFree(memory); }
-};
-
-struct FindRelease {
-    void operator()(HANDLE find) const { ::FindClose(find); }
-};
-struct ServiceRelease {
-    void operator()(SC_HANDLE service) const { ::CloseServiceHandle(service); }
-};
-struct KernelObjectRelease {
-    void operator()(HANDLE object) const { ::CloseHandle(object); }
+// The close function object of a handle kind whose closing is one Windows call.
+template <auto CloseFunction>
+struct CloseWith {
+    template <typename T>
+    void operator()(T handle) const {
+        CloseFunction(handle);
+    }
 };
 
-// Memory from the COM task allocator, where the shell puts the item lists it hands back.
-struct TaskMemoryRelease {
-    void operator()(void* memory) const { ::CoTaskMemFree(memory); }
-};
-
-using UniqueHkey = UniqueHandle<HKEY, HkeyRelease>;
-using UniqueLocalMemory = UniqueHandle<HLOCAL, LocalMemoryRelease>;
+using UniqueHkey = UniqueHandle<HKEY, CloseWith<&::RegCloseKey>>;
+using UniqueLocalMemory = UniqueHandle<HLOCAL, CloseWith<&::LocalFree>>;
 // A folder listing from FindFirstFileW.
-using UniqueFind = UniqueHandle<HANDLE, FindRelease>;
+using UniqueFind = UniqueHandle<HANDLE, CloseWith<&::FindClose>>;
 // The service manager or one service.
-using UniqueServiceHandle = UniqueHandle<SC_HANDLE, ServiceRelease>;
+using UniqueServiceHandle = UniqueHandle<SC_HANDLE, CloseWith<&::CloseServiceHandle>>;
 // A shell item list.
-using UniqueItemIdList = UniqueHandle<LPITEMIDLIST, TaskMemoryRelease>;
+using UniqueItemIdList = UniqueHandle<LPITEMIDLIST, CloseWith<&::CoTaskMemFree>>;
 // A file, process or other kernel object.
-using UniqueKernelObject = UniqueHandle<HANDLE, KernelObjectRelease>;
+using UniqueKernelObject = UniqueHandle<HANDLE, CloseWith<&::CloseHandle>>;
 
 // FindFirstFileW and CreateFileW report failure as INVALID_HANDLE_VALUE rather than
 // null; the owners hold null for "nothing", so such results pass through here first.
