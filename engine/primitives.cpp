@@ -52,13 +52,16 @@ std::wstring Below(const std::wstring& base, const wchar_t* rest) {
     return base.empty() ? std::wstring() : base + rest;
 }
 
+std::wstring AsciiLower(std::wstring text) {
+    for (wchar_t& c : text)
+        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+    return text;
+}
+
 std::wstring LowerExtension(const std::wstring& name) {
     size_t dot = name.rfind(L'.');
     if (dot == std::wstring::npos) return {};
-    std::wstring ext = name.substr(dot);
-    for (wchar_t& c : ext)
-        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
-    return ext;
+    return AsciiLower(name.substr(dot));
 }
 
 Primitives::Primitives(RunView view, RunState& state, TForm2& options, platform::Services& services)
@@ -162,10 +165,9 @@ bool Primitives::DeletePermanently(const std::wstring& path, std::uint32_t liste
 bool Primitives::RemoveTreeDirectly(const std::wstring& folder, int& parts) {
     const std::wstring dir = WithBackslash(folder);
     {
-        std::unique_ptr<platform::DirectoryListing> listing = services_.files.List(dir + L"*.*");
+        platform::FolderEntries entries(services_.files, dir);
         FindData entry;
-        while (listing && listing->Next(entry)) {
-            if (entry.name == L"." || entry.name == L"..") continue;
+        while (entries.Next(entry)) {
             Pump();
             if (state_.StopRequested) return false;
             const std::wstring full = dir + entry.name;
@@ -203,9 +205,9 @@ bool Primitives::WalkTree(const std::wstring& path, bool deleteSelf, const std::
     }
     bool result = true;
     {
-        std::unique_ptr<platform::DirectoryListing> listing = services_.files.List(dir + L"*.*");
+        platform::FolderEntries entries(services_.files, dir);
         FindData entry;
-        while (listing && listing->Next(entry)) {
+        while (entries.Next(entry)) {
             Pump();
             if (entry.name.empty() || entry.name[0] == L'.') continue;
             if (state_.StopRequested) break;
@@ -263,12 +265,9 @@ bool Primitives::RemoveWalkedFolder(const std::wstring& path, bool link) {
 }
 
 bool Primitives::IsEmptyFolder(const std::wstring& path) {
-    std::unique_ptr<platform::DirectoryListing> listing =
-        services_.files.List(WithBackslash(path) + L"*.*");
+    platform::FolderEntries entries(services_.files, WithBackslash(path));
     FindData entry;
-    while (listing && listing->Next(entry))
-        if (entry.name != L"." && entry.name != L"..") return false;
-    return listing != nullptr;
+    return !entries.Next(entry) && entries.Listed();
 }
 
 void Primitives::DeleteMatching(const std::wstring& path, const std::wstring& folderName,
@@ -285,9 +284,9 @@ void Primitives::MatchTree(const std::wstring& path, const std::wstring& folderN
     SetStatus(Text(17) + L" " + path);
     const std::wstring dir = WithBackslash(path);
     if (IsLink(dir)) return;
-    std::unique_ptr<platform::DirectoryListing> listing = services_.files.List(dir + L"*.*");
+    platform::FolderEntries entries(services_.files, dir);
     FindData entry;
-    while (listing && listing->Next(entry)) {
+    while (entries.Next(entry)) {
         Pump();
         if (entry.name.empty() || entry.name[0] == L'.') continue;
         if (state_.StopRequested) break;

@@ -78,12 +78,11 @@ std::optional<std::wstring> TargetGuard::Canonical(const std::wstring& path) {
 }
 
 bool TargetGuard::Covers(const std::wstring& folder, const std::wstring& path) {
-    std::size_t n = folder.size();
-    while (n > 0 && folder[n - 1] == L'\\')
-        --n;
-    if (n == 0 || path.size() < n) return false;
-    if (!services_.files.SameIgnoringCase(path.substr(0, n), folder.substr(0, n))) return false;
-    return path.size() == n || path[n] == L'\\';
+    platform::FileSystem& files = services_.files;
+    return platform::IsSameOrBelow(
+        path, folder, [&files](const std::wstring& a, const std::wstring& b) {
+            return files.SameIgnoringCase(a, b);
+        });
 }
 
 void TargetGuard::Protect(const std::wstring& path, bool system) {

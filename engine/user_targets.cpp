@@ -7,12 +7,6 @@ namespace engine {
 
 namespace {
 
-std::wstring AsciiLower(std::wstring s) {
-    for (wchar_t& c : s)
-        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
-    return s;
-}
-
 bool InList(const std::wstring& list, const std::wstring& entry) {
     return !list.empty() && list.find(L';' + entry + L';') != std::wstring::npos;
 }
@@ -136,14 +130,13 @@ bool UserTargets::ScanSearchPath(const std::wstring& path) {
     if (Excluded(path)) return false;
     const std::wstring dir = WithBackslash(path);
     walkers_.SetStatus(walkers_.Text(21) + L" " + dir);
-    std::unique_ptr<platform::DirectoryListing> listing = services_.files.List(dir + L"*.*");
+    platform::FolderEntries entries(services_.files, dir);
     // A folder that cannot be listed is not known to be empty.
-    if (!listing) return false;
+    if (!entries.Listed()) return false;
     const ScanRules rules = ScanRules::From(options_);
     bool empty = true;
     platform::FindData entry;
-    while (listing->Next(entry)) {
-        if (entry.name == L"." || entry.name == L"..") continue;
+    while (entries.Next(entry)) {
         if (entry.name[0] == L'.') {
             // Never touched, but a folder holding one is not empty.
             empty = false;

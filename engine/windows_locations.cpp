@@ -112,9 +112,9 @@ void WindowsLocations::Hotfixes() {
     const std::wstring& win = state_.WinDir;
     if (win.empty()) return;
     {
-        std::unique_ptr<platform::DirectoryListing> listing = services_.files.List(win + L"*.*");
+        platform::FolderEntries entries(services_.files, win);
         platform::FindData entry;
-        while (listing && listing->Next(entry)) {
+        while (entries.Next(entry)) {
             const std::wstring full = win + entry.name;
             if (entry.IsDirectory()) {
                 if (entry.name.compare(0, 12, L"$NtUninstall") == 0 && entry.name.size() >= 12) {

@@ -98,4 +98,27 @@ public:
     virtual bool SameIgnoringCase(const std::wstring& a, const std::wstring& b) = 0;
 };
 
+// The entries of one folder for a walk: the listing of "<folder>*.*" without "." and
+// "..". `folder` ends in a backslash. Costs per entry what the listing itself costs.
+class FolderEntries {
+public:
+    FolderEntries(FileSystem& files, const std::wstring& folder)
+        : listing_(files.List(folder + L"*.*")) {}
+    // False when the listing could not start (a missing or unreadable folder).
+    bool Listed() const { return listing_ != nullptr; }
+    // The next entry; false at the end.
+    bool Next(FindData& entry) {
+        while (listing_ && listing_->Next(entry))
+            if (!IsDotEntry(entry.name)) return true;
+        return false;
+    }
+
+private:
+    static bool IsDotEntry(const std::wstring& name) {
+        const std::size_t n = name.size();
+        return (n == 1 || n == 2) && name[0] == L'.' && name[n - 1] == L'.';
+    }
+    std::unique_ptr<DirectoryListing> listing_;
+};
+
 } // namespace platform

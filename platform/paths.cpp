@@ -38,6 +38,14 @@ bool SamePrefix(const std::wstring& a, const std::wstring& b, std::wstring::size
     return true;
 }
 
+// `samePrefix(n)`: the first n characters of path and folder are the same.
+template <class SamePrefix>
+bool SameOrBelow(const std::wstring& path, const std::wstring& folder, SamePrefix samePrefix) {
+    const auto n = TrimmedLength(folder);
+    if (n == 0 || path.size() < n || !samePrefix(n)) return false;
+    return path.size() == n || path[n] == L'\\';
+}
+
 } // namespace
 
 bool SamePath(const std::wstring& a, const std::wstring& b) {
@@ -46,10 +54,16 @@ bool SamePath(const std::wstring& a, const std::wstring& b) {
 }
 
 bool IsSameOrBelow(const std::wstring& path, const std::wstring& folder) {
-    const auto n = TrimmedLength(folder);
-    if (n == 0) return false;
-    if (path.size() < n || !SamePrefix(path, folder, n)) return false;
-    return TrimmedLength(path) == n || path[n] == L'\\';
+    return SameOrBelow(path, folder, [&](std::wstring::size_type n) {
+        return SamePrefix(path, folder, n);
+    });
+}
+
+bool IsSameOrBelow(const std::wstring& path, const std::wstring& folder,
+                   const std::function<bool(const std::wstring&, const std::wstring&)>& same) {
+    return SameOrBelow(path, folder, [&](std::wstring::size_type n) {
+        return same(path.substr(0, n), folder.substr(0, n));
+    });
 }
 
 } // namespace platform

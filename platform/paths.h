@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -10,8 +11,13 @@ namespace platform {
 wchar_t FoldCase(wchar_t c);
 // The same folder or file, ignoring letter case and trailing backslashes.
 bool SamePath(const std::wstring& a, const std::wstring& b);
-// True when `path` is `folder` itself or lies somewhere below it.
+// True when `path` is `folder` itself or lies somewhere below it, trailing backslashes
+// of `folder` aside; never for an empty folder.
 bool IsSameOrBelow(const std::wstring& path, const std::wstring& folder);
+// The same with the caller's rule for letter case (the file system's own, say): `same`
+// compares two texts of equal length.
+bool IsSameOrBelow(const std::wstring& path, const std::wstring& folder,
+                   const std::function<bool(const std::wstring&, const std::wstring&)>& same);
 
 // A path from outside (the registry, a list, the command line, the shell) as one the
 // program may compare and hand on: absolute and canonical as text, "X:\a\b" or

@@ -1,68 +1,26 @@
 #pragma once
-// Thin owners for the Windows handles the back end creates. Each closes its handle
-// exactly once; none can be copied, all can be moved.
+// Thin owners for the Windows handles the back end creates, on the platform's handle
+// owner: each closes its handle exactly once; none can be copied, all can be moved.
 // windows.h first: the other system headers build on it.
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include <utility>
+#include "platform/win32/unique_handle.h"
 
 namespace forms::win32 {
 
-template <class Handle, class Traits> class UniqueHandle {
-public:
-    UniqueHandle() = default;
-    explicit UniqueHandle(Handle h) : h_(h) {}
-    ~UniqueHandle() { Reset(); }
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
-    UniqueHandle(UniqueHandle&& o) noexcept : h_(o.Release()) {}
-    UniqueHandle& operator=(UniqueHandle&& o) noexcept {
-        if (this != &o) Reset(o.Release());
-        return *this;
-    }
+using platform::win32::CloseWith;
+using platform::win32::UniqueHandle;
 
-    Handle Get() const { return h_; }
-    explicit operator bool() const { return h_ != Handle{}; }
-    // Gives the handle up without closing it (Windows already destroyed it).
-    Handle Release() { return std::exchange(h_, Handle{}); }
-    void Reset(Handle h = Handle{}) {
-        if (h_) Traits::Close(h_);
-        h_ = h;
-    }
-
-private:
-    Handle h_{};
-};
-
-struct WindowTraits {
-    static void Close(HWND h) { DestroyWindow(h); }
-};
-struct GdiTraits {
-    static void Close(HGDIOBJ h) { DeleteObject(h); }
-};
-struct ImageListTraits {
-    static void Close(HIMAGELIST h) { ImageList_Destroy(h); }
-};
-struct MenuTraits {
-    static void Close(HMENU h) { DestroyMenu(h); }
-};
-struct IconTraits {
-    static void Close(HICON h) { DestroyIcon(h); }
-};
-struct MemoryDCTraits {
-    static void Close(HDC h) { DeleteDC(h); }
-};
-
-using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
-using UniqueFont = UniqueHandle<HFONT, GdiTraits>;
-using UniqueBrush = UniqueHandle<HBRUSH, GdiTraits>;
-using UniqueBitmap = UniqueHandle<HBITMAP, GdiTraits>;
-using UniqueImageList = UniqueHandle<HIMAGELIST, ImageListTraits>;
-using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
-using UniqueMemoryDC = UniqueHandle<HDC, MemoryDCTraits>;
-using UniqueIcon = UniqueHandle<HICON, IconTraits>;
+using UniqueWindow = UniqueHandle<HWND, CloseWith<&DestroyWindow>>;
+using UniqueFont = UniqueHandle<HFONT, CloseWith<&DeleteObject>>;
+using UniqueBrush = UniqueHandle<HBRUSH, CloseWith<&DeleteObject>>;
+using UniqueBitmap = UniqueHandle<HBITMAP, CloseWith<&DeleteObject>>;
+using UniqueImageList = UniqueHandle<HIMAGELIST, CloseWith<&ImageList_Destroy>>;
+using UniqueMenu = UniqueHandle<HMENU, CloseWith<&DestroyMenu>>;
+using UniqueMemoryDC = UniqueHandle<HDC, CloseWith<&DeleteDC>>;
+using UniqueIcon = UniqueHandle<HICON, CloseWith<&DestroyIcon>>;
 
 // A window's device context for the length of a scope.
 class WindowDC {

@@ -35,7 +35,8 @@ std::vector<ListColumn> ShownColumns(const ListView& list) {
 } // namespace
 
 ListViewPeer::ListViewPeer(Resources& resources, Application& app, ListView& list)
-    : Win32Peer(resources, app, list), list_(list), checkBoxes_(list.CheckBoxes) {
+    : Win32Peer(resources, app, list), list_(list), checkBoxes_(list.CheckBoxes),
+      flushes_(kFlushTimer, kFlushDelayMs) {
     // Image lists are shared: the system's must never be destroyed, ours is owned here.
     DWORD style = WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS;
     if (!list.MultiSelect) style |= LVS_SINGLESEL;
@@ -51,8 +52,6 @@ ListViewPeer::ListViewPeer(Resources& resources, Application& app, ListView& lis
     EnsureImages();
     ApplyColumns();
     ApplyAllItems();
-    flushDelay_ = kFlushDelayMs;
-    lastScroll_ = GetTickCount() - kFlushDelayMs; // the first scroll is not held back
 }
 
 ListViewPeer::~ListViewPeer() {
@@ -156,31 +155,27 @@ void ListViewPeer::ScrollTo(int index) {
     // A scan asks for every row it adds, and each scroll repaints the view: within the
     // flush delay of the last scroll only the latest request is kept, for the flush.
     scrollPending_ = index;
-    if (GetTickCount() - lastScroll_ >= flushDelay_)
-        Flush(); // the row may be one the view has not taken up yet
-    else
-        ArmFlush();
+    // The row may be one the view has not taken up yet: a flush brings the count first.
+    if (flushes_.ShowNow(Handle())) Flush();
 }
 
 void ListViewPeer::ArmFlush() {
-    if (flushArmed_) return;
-    flushArmed_ = SetTimer(Handle(), kFlushTimer, flushDelay_, nullptr) != 0;
-    if (!flushArmed_) Flush();
+    if (!flushes_.Arm(Handle())) Flush();
 }
 
 void ListViewPeer::Flush() {
-    if (flushArmed_) KillTimer(Handle(), kFlushTimer);
-    flushArmed_ = false;
+    flushes_.Disarm(Handle());
     const DWORD start = GetTickCount();
     if (pendingFrom_ != kNothingPending) ApplyCount();
     if (scrollPending_ >= 0) {
         const int index = std::exchange(scrollPending_, -1);
         if (index < list_.Count())
             SendMessageW(Handle(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
-        lastScroll_ = GetTickCount();
+        flushes_.Shown();
     }
     const DWORD cost = GetTickCount() - start;
-    flushDelay_ = std::clamp<DWORD>(cost * kFlushCostFactor, kFlushDelayMs, kMaxFlushDelayMs);
+    flushes_.SetInterval(
+        std::clamp<DWORD>(cost * kFlushCostFactor, kFlushDelayMs, kMaxFlushDelayMs));
 }
 
 void ListViewPeer::ApplyCount() {
@@ -302,7 +297,7 @@ bool ListViewPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     bool checks = list_.CheckBoxes;
     switch (msg) {
     case WM_TIMER:
-        if (wp != kFlushTimer) break;
+        if (!flushes_.IsTimer(msg, wp)) break;
         Flush();
         result = 0;
         return true;

@@ -1,6 +1,7 @@
 #pragma once
 #include "forms/list_view.h"
 #include "forms/win32/peer.h"
+#include "forms/win32/repaint_throttle.h"
 
 namespace forms::win32 {
 
@@ -55,9 +56,8 @@ private:
     int imageRequestFor_ = -1;          // the item being drawn while the program names its image
     int pendingFrom_ = kNothingPending; // first row moved since the view last caught up
     int scrollPending_ = -1;            // the row last asked to be scrolled into view
-    DWORD lastScroll_ = 0;              // tick count of the last scroll
-    DWORD flushDelay_ = 0;              // the least time between two flushes, in ms
-    bool flushArmed_ = false;
+    // Scrolls and count changes wait for a flush; its interval follows what a flush costs.
+    RepaintThrottle flushes_;
     bool maybeSelected_ = false; // a row may be selected: selection must be visited
     bool fitting_ = false;
     bool refitPosted_ = false; // a fit of the columns is on its way

@@ -2,12 +2,11 @@
 
 #include <windowsx.h>
 
-#include <memory>
-
 #include "forms/form.h"
 #include "forms/menu.h"
 #include "forms/win32/peers.h"
 #include "platform/error.h"
+#include "platform/win32/system_error.h"
 
 namespace forms::win32 {
 
@@ -196,16 +195,8 @@ void TrackPopup(PopupMenu& menu, HWND owner, POINT at) {
 }
 
 void ThrowLastError(const wchar_t* what) {
-    struct LocalFreer {
-        void operator()(wchar_t* p) const { LocalFree(p); }
-    };
-    DWORD code = GetLastError();
-    wchar_t* raw = nullptr;
-    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                       FORMAT_MESSAGE_IGNORE_INSERTS,
-                   nullptr, code, 0, reinterpret_cast<wchar_t*>(&raw), 0, nullptr);
-    std::unique_ptr<wchar_t, LocalFreer> buffer(raw);
-    throw platform::Error(std::wstring(what) + L": " + (buffer ? buffer.get() : L""));
+    const DWORD code = GetLastError();
+    throw platform::Error(std::wstring(what) + L": " + platform::win32::SystemErrorText(code));
 }
 
 } // namespace forms::win32

@@ -9,6 +9,7 @@
 #include "forms/page_control.h"
 #include "forms/status_bar.h"
 #include "forms/win32/peer.h"
+#include "forms/win32/repaint_throttle.h"
 
 namespace forms::win32 {
 
@@ -190,8 +191,7 @@ private:
     ProgressBar& bar_;
     // A walk steps the bar per file: like the status bar's texts, positions set within
     // a moment of the last one shown wait for a timer.
-    DWORD lastShown_ = 0;
-    bool timerArmed_ = false;
+    RepaintThrottle throttle_;
 };
 
 // Holds lines only; a plain multi-line edit does, with no rich-text library loaded.
@@ -226,9 +226,8 @@ private:
     // Setting a panel's text repaints at once and costs milliseconds; a walk sets it
     // per file. Texts set within kMinInterval (a quarter second) of the last shown one
     // wait for a timer; Refresh shows them at once.
-    DWORD lastShown_ = 0;
+    RepaintThrottle throttle_;
     std::vector<bool> pending_;
-    bool timerArmed_ = false;
 };
 
 // Creates the peer for a control of any kind.

@@ -103,34 +103,26 @@ constexpr UINT_PTR kPositionTimer = 0x5042;
 } // namespace
 
 ProgressBarPeer::ProgressBarPeer(Resources& resources, Application& app, ProgressBar& bar)
-    : Win32Peer(resources, app, bar), bar_(bar) {
+    : Win32Peer(resources, app, bar), bar_(bar), throttle_(kPositionTimer, kMinInterval) {
     CreateChild(PROGRESS_CLASSW, 0);
     ShowPosition();
 }
 
 void ProgressBarPeer::ShowPosition() {
-    if (timerArmed_) {
-        KillTimer(Handle(), kPositionTimer);
-        timerArmed_ = false;
-    }
+    throttle_.Disarm(Handle());
     SendMessageW(Handle(), PBM_SETRANGE32, 0, static_cast<LPARAM>(bar_.Max()));
     SendMessageW(Handle(), PBM_SETPOS, static_cast<WPARAM>(bar_.Position()), 0);
-    lastShown_ = GetTickCount();
+    throttle_.Shown();
 }
 
 void ProgressBarPeer::Apply(Change what, int index) {
-    if (what == Change::Visible && timerArmed_) ShowPosition(); // shown as it stands
+    if (what == Change::Visible && throttle_.Armed()) ShowPosition(); // shown as it stands
     if (what != Change::Position) return Win32Peer::Apply(what, index);
-    if (GetTickCount() - lastShown_ >= kMinInterval) {
-        ShowPosition();
-    } else if (!timerArmed_) {
-        SetTimer(Handle(), kPositionTimer, kMinInterval, nullptr);
-        timerArmed_ = true;
-    }
+    if (throttle_.ShowNow(Handle())) ShowPosition();
 }
 
 bool ProgressBarPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-    if (msg == WM_TIMER && wp == kPositionTimer) {
+    if (throttle_.IsTimer(msg, wp)) {
         ShowPosition();
         result = 0;
         return true;
@@ -165,7 +157,7 @@ void RichEditPeer::Apply(Change what, int index) {
 }
 
 StatusBarPeer::StatusBarPeer(Resources& resources, Application& app, StatusBar& bar)
-    : Win32Peer(resources, app, bar), bar_(bar) {
+    : Win32Peer(resources, app, bar), bar_(bar), throttle_(kFlushTimer, kMinInterval) {
     Form* form = bar.OwnerForm();
     bool grip = form && form->GetBorderStyle() == BorderStyle::Sizeable;
     // Placed by the control's bounds like any other, not by the bar's own rule.
@@ -204,16 +196,13 @@ void StatusBarPeer::ShowPanelText(int index) {
 }
 
 void StatusBarPeer::FlushPending() {
-    if (timerArmed_) {
-        KillTimer(Handle(), kFlushTimer);
-        timerArmed_ = false;
-    }
+    throttle_.Disarm(Handle());
     for (size_t i = 0; i < pending_.size(); ++i) {
         if (!pending_[i]) continue;
         pending_[i] = false;
         if (static_cast<int>(i) < bar_.PanelCount()) ShowPanelText(static_cast<int>(i));
     }
-    lastShown_ = GetTickCount();
+    throttle_.Shown();
 }
 
 void StatusBarPeer::Apply(Change what, int index) {
@@ -225,12 +214,7 @@ void StatusBarPeer::Apply(Change what, int index) {
         if (pending_.size() < static_cast<size_t>(bar_.PanelCount()))
             pending_.resize(static_cast<size_t>(bar_.PanelCount()));
         pending_[static_cast<size_t>(index)] = true;
-        if (GetTickCount() - lastShown_ >= kMinInterval) {
-            FlushPending();
-        } else if (!timerArmed_) {
-            SetTimer(Handle(), kFlushTimer, kMinInterval, nullptr);
-            timerArmed_ = true;
-        }
+        if (throttle_.ShowNow(Handle())) FlushPending();
         break;
     case Change::Refresh: FlushPending(); UpdateWindow(Handle()); break;
     default: Win32Peer::Apply(what, index); break;
@@ -238,7 +222,7 @@ void StatusBarPeer::Apply(Change what, int index) {
 }
 
 bool StatusBarPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-    if (msg == WM_TIMER && wp == kFlushTimer) {
+    if (throttle_.IsTimer(msg, wp)) {
         FlushPending();
         result = 0;
         return true;

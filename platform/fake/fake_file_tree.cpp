@@ -2,6 +2,8 @@
 
 #include <cwctype>
 
+#include "platform/paths.h"
+
 namespace platform::fake {
 
 namespace {
@@ -51,7 +53,7 @@ NameKey FoldName(const std::wstring& name) {
     NameKey key;
     key.reserve(name.size());
     for (wchar_t c : name)
-        AppendUtf16(key, static_cast<std::uint32_t>(std::towlower(static_cast<wint_t>(c))));
+        AppendUtf16(key, static_cast<std::uint32_t>(FoldCase(c)));
     return key;
 }
 

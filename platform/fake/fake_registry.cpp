@@ -1,13 +1,13 @@
 #include "platform/fake/fake_registry.h"
 
-#include <cwctype>
+#include "platform/paths.h"
 
 namespace platform::fake {
 
 namespace {
 
 std::wstring Fold(std::wstring s) {
-    for (auto& c : s) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+    for (auto& c : s) c = FoldCase(c);
     return s;
 }
 
@@ -167,8 +167,7 @@ bool FakeRegistry::DeleteKeyTree(RegistryRoot root, const std::wstring& path) {
     bool any = false;
     for (auto it = keys_.begin(); it != keys_.end();) {
         const std::wstring& k = it->first;
-        if (k == folded || (k.size() > folded.size() && k.compare(0, folded.size(), folded) == 0 &&
-                            k[folded.size()] == L'\\')) {
+        if (IsSameOrBelow(k, folded)) {
             it = keys_.erase(it);
             any = true;
         } else {

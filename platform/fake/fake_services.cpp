@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cwctype>
 
+#include "platform/paths.h"
+
 namespace platform::fake {
 
 namespace {
@@ -73,15 +75,14 @@ std::optional<Date> FakeLocale::ParseShortDate(const std::wstring& text) {
 }
 
 int FakeLocale::Compare(const std::wstring& a, const std::wstring& b) {
-    auto lower = [](wchar_t c) { return std::towlower(static_cast<wint_t>(c)); };
     size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
-        auto x = lower(a[i]), y = lower(b[i]);
+        const wchar_t x = FoldCase(a[i]), y = FoldCase(b[i]);
         if (x != y) return x < y ? -1 : 1;
     }
     if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
     for (size_t i = 0; i < n; ++i) {
-        if (a[i] != b[i]) return std::iswlower(static_cast<wint_t>(a[i])) ? -1 : 1;
+        if (a[i] != b[i]) return FoldCase(a[i]) == a[i] ? -1 : 1; // a[i] is the lower case
     }
     return 0;
 }

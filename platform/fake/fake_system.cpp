@@ -1,8 +1,7 @@
-#include <cctype>
-#include <cwctype>
 #include <sstream>
 
 #include "platform/fake/fake_services.h"
+#include "platform/paths.h"
 
 namespace platform::fake {
 
@@ -10,13 +9,13 @@ namespace {
 
 std::wstring Folded(const std::wstring& name) {
     std::wstring folded = name;
-    for (auto& c : folded) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+    for (auto& c : folded) c = FoldCase(c);
     return folded;
 }
 
 bool SameWord(const std::string& word, const char* expected) {
     std::string lower = word;
-    for (auto& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (auto& c : lower) c = static_cast<char>(FoldCase(static_cast<unsigned char>(c)));
     return lower == expected;
 }
 

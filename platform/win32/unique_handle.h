@@ -5,9 +5,13 @@
 
 #include "platform/win32/windows_api.h"
 
+#include <objbase.h>
+#include <shtypes.h>
+
 namespace platform::win32 {
 
-template <typename T, typename Release>
+// One owner per kind of handle: `Close` is a function object that gives the handle back.
+template <typename T, typename Close>
 class UniqueHandle {
 public:
     UniqueHandle() = default;
@@ -15,12 +19,9 @@ public:
     ~UniqueHandle() { Reset(); }
     UniqueHandle(const UniqueHandle&) = delete;
     UniqueHandle& operator=(const UniqueHandle&) = delete;
-    UniqueHandle(UniqueHandle&& other) noexcept : value_(std::exchange(other.value_, T{})) {}
+    UniqueHandle(UniqueHandle&& other) noexcept : value_(other.Release()) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) {
-            Reset();
-            value_ = std::exchange(other.value_, T{});
-        }
+        if (this != &other) Reset(other.Release());
         return *this;
     }
 
@@ -31,39 +32,36 @@ public:
         Reset();
         return &value_;
     }
-    void Reset() {
-        if (value_ != T{}) Release{}(std::exchange(value_, T{}));
+    // Gives the handle up without closing it (for one Windows has already destroyed).
+    T Release() { return std::exchange(value_, T{}); }
+    void Reset(T value = T{}) {
+        if (value_ != T{}) Close{}(value_);
+        value_ = value;
     }
 
 private:
     T value_{};
 };
 
-struct HkeyRelease {
-    void operator()(HKEY key) const { ::RegCloseKey(key); }
-};
-struct LocalMemoryRelease {
-    void operator()(HLOCAL memory) const { ::LocalFree(memory); }
-};
-
-struct FindRelease {
-    void operator()(HANDLE find) const { ::FindClose(find); }
-};
-struct ServiceRelease {
-    void operator()(SC_HANDLE service) const { ::CloseServiceHandle(service); }
-};
-struct KernelObjectRelease {
-    void operator()(HANDLE object) const { ::CloseHandle(object); }
+// The close function object of a handle kind whose closing is one Windows call.
+template <auto CloseFunction>
+struct CloseWith {
+    template <typename T>
+    void operator()(T handle) const {
+        CloseFunction(handle);
+    }
 };
 
-using UniqueHkey = UniqueHandle<HKEY, HkeyRelease>;
-using UniqueLocalMemory = UniqueHandle<HLOCAL, LocalMemoryRelease>;
+using UniqueHkey = UniqueHandle<HKEY, CloseWith<&::RegCloseKey>>;
+using UniqueLocalMemory = UniqueHandle<HLOCAL, CloseWith<&::LocalFree>>;
 // A folder listing from FindFirstFileW.
-using UniqueFind = UniqueHandle<HANDLE, FindRelease>;
+using UniqueFind = UniqueHandle<HANDLE, CloseWith<&::FindClose>>;
 // The service manager or one service.
-using UniqueServiceHandle = UniqueHandle<SC_HANDLE, ServiceRelease>;
+using UniqueServiceHandle = UniqueHandle<SC_HANDLE, CloseWith<&::CloseServiceHandle>>;
+// A shell item list.
+using UniqueItemIdList = UniqueHandle<LPITEMIDLIST, CloseWith<&::CoTaskMemFree>>;
 // A file, process or other kernel object.
-using UniqueKernelObject = UniqueHandle<HANDLE, KernelObjectRelease>;
+using UniqueKernelObject = UniqueHandle<HANDLE, CloseWith<&::CloseHandle>>;
 
 // FindFirstFileW and CreateFileW report failure as INVALID_HANDLE_VALUE rather than
 // null; the owners hold null for "nothing", so such results pass through here first.

@@ -13,12 +13,6 @@
 namespace platform::win32 {
 namespace {
 
-// The browser hands its choice back as an item list from the COM task allocator.
-struct ItemIdListRelease {
-    void operator()(LPITEMIDLIST list) const { ::CoTaskMemFree(list); }
-};
-using UniqueItemIdList = UniqueHandle<LPITEMIDLIST, ItemIdListRelease>;
-
 // The new-style browser hosts OLE controls and needs OLE on the calling thread. A
 // thread that already has it (S_FALSE) still takes a count that must be given back;
 // one set up for another apartment model keeps its own and is left alone.

@@ -9,12 +9,6 @@
 namespace platform::win32 {
 namespace {
 
-// Item lists come from the shell's allocator, which is the COM task allocator.
-struct ItemIdListRelease {
-    void operator()(LPITEMIDLIST list) const { ::CoTaskMemFree(list); }
-};
-using UniqueItemIdList = UniqueHandle<LPITEMIDLIST, ItemIdListRelease>;
-
 // The shell's own result codes for paths it refuses, used for paths it is never given.
 constexpr int kShellPathTooDeep = 0x74;
 constexpr int kShellInvalidFiles = 0x7C;

@@ -59,6 +59,29 @@ TEST_F(FakeFileSystemTest, ListingGivesDotsFirstThenNamesInFoldedOrder) {
     EXPECT_EQ(Names(fs, L"C:\\T\\*"), Names(fs, L"C:\\T\\*.*"));
 }
 
+TEST_F(FakeFileSystemTest, FolderEntriesLeaveOutOnlyTheTwoDotEntries) {
+    fs.AddFile(L"C:\\T\\.hidden");
+    fs.AddFile(L"C:\\T\\a.txt");
+    fs.AddDirectory(L"C:\\T\\..b");
+    fs.AddFile(L"C:\\top.txt");
+    struct Case {
+        const wchar_t* folder;
+        bool listed;
+        std::vector<std::wstring> names;
+    };
+    for (const Case& c : {Case{L"C:\\T\\", true, {L"..b", L".hidden", L"a.txt"}},
+                          Case{L"C:\\T\\..b\\", true, {}},
+                          Case{L"C:\\", true, {L"T", L"top.txt", L"Work"}},
+                          Case{L"C:\\Missing\\", false, {}}}) {
+        FolderEntries entries(fs, c.folder);
+        std::vector<std::wstring> names;
+        FindData entry;
+        while (entries.Next(entry)) names.push_back(entry.name);
+        EXPECT_EQ(entries.Listed(), c.listed) << c.folder;
+        EXPECT_EQ(names, c.names) << c.folder;
+    }
+}
+
 TEST_F(FakeFileSystemTest, ListingIsASnapshotAndIsCounted) {
     fs.AddFile(L"C:\\T\\a", 3);
     fs.AddFile(L"C:\\T\\b");
