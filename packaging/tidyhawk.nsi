@@ -32,6 +32,8 @@ RequestExecutionLevel user
 !define DATA_FOLDER "${VENDOR_FOLDER}\Tidyhawk"
 
 Name "${PRODUCT}"
+BrandingText "${PRODUCT} ${VERSION}"
+SpaceTexts none
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
 ; An upgrade goes where the installed copy is, wherever that was chosen.
@@ -46,6 +48,8 @@ InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 
 !insertmacro MUI_UNPAGE_CONFIRM
 !define MUI_COMPONENTSPAGE_NODESC
+!define MUI_COMPONENTSPAGE_TEXT_TOP "The program, its Start-menu shortcut and its Explorer menu entry are removed. Your settings and clean log stay unless you tick the box below."
+!define MUI_COMPONENTSPAGE_TEXT_COMPLIST " "
 !insertmacro MUI_UNPAGE_COMPONENTS
 !insertmacro MUI_UNPAGE_INSTFILES
 
