@@ -10,7 +10,7 @@ ARCH := $(shell tools/wine-arch.sh)
 WINT := build/$(ARCH)
 export TIDY_WIN_TREE := $(ARCH)
 
-.PHONY: all build host win32 win64 test run clean bootstrap
+.PHONY: all build host win32 win64 test run clean bootstrap dist
 
 all: build
 
@@ -38,8 +38,32 @@ win64: bootstrap
 
 build: host win32 $(filter win64,$(ARCH))
 
+# The release: a Release tree (optimised, stripped) of the 32-bit program, and from it
+# dist/AceTidyhawk-<version>-portable.zip and dist/AceTidyhawk-<version>-setup.exe.
+# $(1): the tree, $(2): its toolchain file, $(3): where its zip and installer go.
+define release_tree
+	@[ -f $(1)/CMakeCache.txt ] || cmake -S . -B $(1) -DCMAKE_TOOLCHAIN_FILE=cmake/$(2).cmake \
+		-DCMAKE_BUILD_TYPE=Release -DTIDY_DIST_DIR=$(3) >/dev/null
+	@set -o pipefail; cmake --build $(1) -j$(JOBS) --target dist \
+		| { grep -vE '^\[ *[0-9]+%\]|^(gmake|make)\[' || true; }
+endef
+
+dist: bootstrap-dist
+	$(call release_tree,build/win32-release,mingw-i686,$(CURDIR)/dist)
+
+# Where 32-bit programs cannot run, the install scenario runs an installer made by the
+# same script around a 64-bit Release build; it stays in its tree and is never shipped.
+win64-release: bootstrap-dist
+	$(call release_tree,build/win64-release,mingw-x86_64,$(CURDIR)/build/win64-release/dist)
+
+bootstrap-dist:
+	@tools/bootstrap.sh --dist
+
+.PHONY: win64-release bootstrap-dist
+
 # Every tier runs even when an earlier one fails; the exit status reports any failure.
-test: build
+# The end-to-end tier installs the release, so it is made first.
+test: build dist $(if $(filter win64,$(ARCH)),win64-release)
 	@status=0; \
 	echo "== host unit tests"; ctest --test-dir $(HOST) --output-on-failure || status=1; \
 	echo "== Windows tests under Wine ($(ARCH))"; ctest --test-dir $(WINT) --output-on-failure || status=1; \
@@ -69,4 +93,4 @@ bench: win32 $(filter win64,$(ARCH))
 	@bench/run.sh $(BENCH_ARGS)
 
 clean:
-	rm -rf build
+	rm -rf build dist

@@ -1,6 +1,7 @@
 #include "app/about_box.h"
 
 #include "resources/resource_ids.h"
+#include "tidyhawk_version.h"
 
 namespace {
 constexpr std::uint32_t kSkyBlue = 0x00F0CAA6;
@@ -53,7 +54,7 @@ TAboutBox::TAboutBox(forms::Application& app) : forms::Form(app, L"AboutBox") {
     ProductName.SetBounds({172, 8, 128, 16});
     ProductName.AutoSize = false;
     ProductName.Centered = true;
-    ProductName.SetCaption(L"Ace Tidyhawk 5.3");
+    ProductName.SetCaption(L"" TIDY_PRODUCT_NAME " " TIDY_VERSION_SHORT);
     Colour(ProductName, kPurple, true);
     // Wide enough for the whole address in this font.
     Version.SetBounds({152, 29, 156, 13});

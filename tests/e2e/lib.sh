@@ -163,8 +163,11 @@ choose_popup_item() {
 
 # The data of one value with its blanks kept, empty when absent; "(Default)" names the
 # key's default value.
-reg_data() {
-  wine reg query "$1" 2>/dev/null | tr -d '\r' | awk -v n="$2" '
+reg_data() { wine reg query "$1" 2>/dev/null | reg_field "$2"; }
+
+# The same, from the output of a `wine reg query` given on stdin (one query, many values).
+reg_field() {
+  tr -d '\r' | awk -v n="$1" '
     index($0, "    " n "    REG_") == 1 {
       rest = substr($0, length(n) + 9)
       i = index(rest, "    ")
