@@ -1,5 +1,7 @@
 #include "platform/fake/fake_registry.h"
 
+#include <algorithm>
+
 #include "platform/paths.h"
 
 namespace platform::fake {
@@ -10,6 +12,19 @@ std::wstring Fold(std::wstring s) {
     for (auto& c : s) c = FoldCase(c);
     return s;
 }
+
+} // namespace
+
+bool FakeRegistry::Key::FoldedLess::operator()(const std::wstring& a, const std::wstring& b) const {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const wchar_t x = FoldCase(a[i]), y = FoldCase(b[i]);
+        if (x != y) return x < y;
+    }
+    return a.size() < b.size();
+}
+
+namespace {
 
 std::wstring Trim(const std::wstring& path) {
     size_t b = 0, e = path.size();
@@ -76,7 +91,7 @@ private:
         ++registry_.Lookups;
         const FakeRegistry::Key* key = registry_.FindFolded(folded_);
         if (!key) return nullptr;
-        auto it = key->values.find(Fold(name));
+        auto it = key->values.find(name);
         return it == key->values.end() ? nullptr : &it->second.second;
     }
     const StoredValue& Require(const std::wstring& name) const {
@@ -195,7 +210,7 @@ std::optional<StoredValue> FakeRegistry::Get(RegistryRoot root, const std::wstri
                                              const std::wstring& name) const {
     const Key* key = Find(root, path);
     if (!key) return std::nullopt;
-    auto it = key->values.find(Fold(name));
+    auto it = key->values.find(name);
     if (it == key->values.end()) return std::nullopt;
     return it->second.second;
 }

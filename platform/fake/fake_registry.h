@@ -49,7 +49,13 @@ public:
 
     struct Key {
         std::wstring displayPath;
-        std::map<std::wstring, std::pair<std::wstring, StoredValue>> values; // folded name
+        // Ordered by folded name, so that a value is found by any spelling of its name
+        // without folding a copy of it first.
+        struct FoldedLess {
+            using is_transparent = void;
+            bool operator()(const std::wstring& a, const std::wstring& b) const;
+        };
+        std::map<std::wstring, std::pair<std::wstring, StoredValue>, FoldedLess> values;
     };
     Key* Find(RegistryRoot root, const std::wstring& path);
     // By the folded full name ("hkcu\\software\\..."), as an open key keeps it.
