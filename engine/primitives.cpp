@@ -130,17 +130,12 @@ bool Primitives::IsLink(const std::wstring& path) {
 bool Primitives::ShellDeletePath(const std::wstring& path, std::uint32_t listed) {
     SetStatus(Text(17) + L" " + path);
     Pump();
-    std::uint32_t a = listed;
-    bool recycle = state_.UserTargetsPhase && options_.CheckBox3.Checked();
     // A link goes as a link, by the direct calls, in every mode: the shell would be
     // handed what it points at.
-    if (recycle && (a != kNotListed || services_.files.GetAttributes(path, a)) &&
-        (a & attr::ReparsePoint) != 0)
-        recycle = false;
-    else if (recycle)
-        a = listed;
+    const bool recycle = state_.UserTargetsPhase && options_.CheckBox3.Checked() &&
+                         !(listed != kNotListed ? (listed & attr::ReparsePoint) != 0 : IsLink(path));
     const bool deleted = Noted(path, recycle ? Recycle(services_.files, services_.shell, path)
-                                             : DeletePermanently(path, a));
+                                             : DeletePermanently(path, listed));
     if (!deleted) return false;
     Counted();
     return true;

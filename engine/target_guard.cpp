@@ -28,7 +28,7 @@ std::wstring Join(const std::wstring& base, const wchar_t* name) {
 
 bool EndsWith(const std::wstring& text, const std::wstring& tail, platform::FileSystem& files) {
     return text.size() >= tail.size() &&
-           files.SameIgnoringCase(text.substr(text.size() - tail.size()), tail);
+           files.SameIgnoringCase(std::wstring_view(text).substr(text.size() - tail.size()), tail);
 }
 
 } // namespace
@@ -80,7 +80,7 @@ std::optional<std::wstring> TargetGuard::Canonical(const std::wstring& path) {
 bool TargetGuard::Covers(const std::wstring& folder, const std::wstring& path) {
     platform::FileSystem& files = services_.files;
     return platform::IsSameOrBelow(
-        path, folder, [&files](const std::wstring& a, const std::wstring& b) {
+        path, folder, [&files](std::wstring_view a, std::wstring_view b) {
             return files.SameIgnoringCase(a, b);
         });
 }

@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -95,7 +96,7 @@ public:
     virtual std::wstring LongPath(const std::wstring& path) = 0;
     // Whether two names or paths are the same to the file system, which ignores letter
     // case by its own rules.
-    virtual bool SameIgnoringCase(const std::wstring& a, const std::wstring& b) = 0;
+    virtual bool SameIgnoringCase(std::wstring_view a, std::wstring_view b) = 0;
 };
 
 // The entries of one folder for a walk: the listing of "<folder>*.*" without "." and

@@ -60,9 +60,10 @@ bool IsSameOrBelow(const std::wstring& path, const std::wstring& folder) {
 }
 
 bool IsSameOrBelow(const std::wstring& path, const std::wstring& folder,
-                   const std::function<bool(const std::wstring&, const std::wstring&)>& same) {
+                   const std::function<bool(std::wstring_view, std::wstring_view)>& same) {
+    // Compared in place: this runs for every entry a scan meets.
     return SameOrBelow(path, folder, [&](std::wstring::size_type n) {
-        return same(path.substr(0, n), folder.substr(0, n));
+        return same(std::wstring_view(path).substr(0, n), std::wstring_view(folder).substr(0, n));
     });
 }
 

@@ -2,6 +2,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -17,7 +18,7 @@ bool IsSameOrBelow(const std::wstring& path, const std::wstring& folder);
 // The same with the caller's rule for letter case (the file system's own, say): `same`
 // compares two texts of equal length.
 bool IsSameOrBelow(const std::wstring& path, const std::wstring& folder,
-                   const std::function<bool(const std::wstring&, const std::wstring&)>& same);
+                   const std::function<bool(std::wstring_view, std::wstring_view)>& same);
 
 // A path from outside (the registry, a list, the command line, the shell) as one the
 // program may compare and hand on: absolute and canonical as text, "X:\a\b" or

@@ -293,7 +293,7 @@ std::wstring FakeFileSystem::LongPath(const std::wstring& path) {
     return JoinPath(shown, shown.size());
 }
 
-bool FakeFileSystem::SameIgnoringCase(const std::wstring& a, const std::wstring& b) {
+bool FakeFileSystem::SameIgnoringCase(std::wstring_view a, std::wstring_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
         if (FoldCase(a[i]) != FoldCase(b[i])) return false;

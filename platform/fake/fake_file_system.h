@@ -60,7 +60,7 @@ public:
     // Links followed to the end, short names given by AddShortName resolved.
     std::optional<std::wstring> FinalPath(const std::wstring& path) override;
     std::wstring LongPath(const std::wstring& path) override;
-    bool SameIgnoringCase(const std::wstring& a, const std::wstring& b) override;
+    bool SameIgnoringCase(std::wstring_view a, std::wstring_view b) override;
     // An 8.3 alias ("PROGRA~1") by which an existing entry can also be reached.
     void AddShortName(const std::wstring& path, const std::wstring& alias);
     void SetContent(const std::wstring& path, const std::string& bytes); // makes the file

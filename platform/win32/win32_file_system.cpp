@@ -163,8 +163,8 @@ std::wstring Win32FileSystem::LongPath(const std::wstring& path) {
     return name;
 }
 
-bool Win32FileSystem::SameIgnoringCase(const std::wstring& a, const std::wstring& b) {
-    return ::CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
+bool Win32FileSystem::SameIgnoringCase(std::wstring_view a, std::wstring_view b) {
+    return ::CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
                                   static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
 }
 

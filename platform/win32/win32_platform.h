@@ -33,7 +33,7 @@ public:
     bool ReplaceWithBytes(const std::wstring& path, const std::string& bytes) override;
     std::optional<std::wstring> FinalPath(const std::wstring& path) override;
     std::wstring LongPath(const std::wstring& path) override;
-    bool SameIgnoringCase(const std::wstring& a, const std::wstring& b) override;
+    bool SameIgnoringCase(std::wstring_view a, std::wstring_view b) override;
 };
 
 class Win32Shell : public Shell {

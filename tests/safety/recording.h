@@ -44,7 +44,7 @@ public:
         return inner_.FinalPath(path);
     }
     std::wstring LongPath(const std::wstring& path) override { return inner_.LongPath(path); }
-    bool SameIgnoringCase(const std::wstring& a, const std::wstring& b) override {
+    bool SameIgnoringCase(std::wstring_view a, std::wstring_view b) override {
         return inner_.SameIgnoringCase(a, b);
     }
 
