@@ -62,7 +62,8 @@ int FakeShell::DeleteWithShell(const std::wstring& path, bool toRecycleBin) {
 int FakeShell::Recycle(const std::wstring& path, const Node& item) {
     if (AnyLocked(item)) return ErrorInUse;
     std::wstring drive = files_.FullPath(path).substr(0, 2);
-    for (wchar_t& c : drive) c = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
+    for (wchar_t& c : drive)
+        c = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
     RecycleBinBytes[drive] += FileBytes(item);
     files_.Detach(path);
     RecycleBin.push_back(path);

@@ -29,7 +29,8 @@ UINT GroupingNumber(const std::wstring& text) {
     else
         digits += L'0';
     UINT number = 0;
-    for (wchar_t c : digits) number = number * 10 + static_cast<UINT>(c - L'0');
+    for (wchar_t c : digits)
+        number = number * 10 + static_cast<UINT>(c - L'0');
     return number;
 }
 
@@ -38,9 +39,8 @@ UINT GroupingNumber(const std::wstring& text) {
 std::wstring Win32Locale::ShortByteSize(std::uint64_t bytes) {
     // The call takes a signed count; no volume comes near 8 EB, so the top half of the
     // range shows as the largest count it takes.
-    const LONGLONG count = bytes > static_cast<std::uint64_t>(INT64_MAX)
-                               ? INT64_MAX
-                               : static_cast<LONGLONG>(bytes);
+    const LONGLONG count =
+        bytes > static_cast<std::uint64_t>(INT64_MAX) ? INT64_MAX : static_cast<LONGLONG>(bytes);
     wchar_t text[64] = {};
     if (!::StrFormatByteSizeW(count, text, 64)) return {};
     return text;

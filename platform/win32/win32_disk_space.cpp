@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-
 #include "platform/win32/win32_platform.h"
 
 namespace platform::win32 {

@@ -43,7 +43,9 @@ std::wstring ScratchFile(const std::wstring& name) {
            std::to_wstring(::GetCurrentProcessId()) + L".bin";
 }
 
-std::int64_t Signed(std::uint64_t n) { return static_cast<std::int64_t>(n); }
+std::int64_t Signed(std::uint64_t n) {
+    return static_cast<std::int64_t>(n);
+}
 
 TEST(DiskSpaceWin32Test, FreeSpaceFollowsAFileWrittenAndRemoved) {
     Win32DiskSpace space;
