@@ -27,12 +27,13 @@ struct ToolbarSlot {
 // Slots give each button's place from the left when a display mode lays them out.
 const ToolbarSlot kToolbar[] = {
     {&TForm1::SpeedButton6, 0, 0, L"Clean", IDI_GLYPH_CLEAN},
-    {&TForm1::SpeedButton1, 1, 59, L"Options", IDI_GLYPH_OPTIONS},
-    {&TForm1::SpeedButton4, 2, 118, L"Help", IDI_GLYPH_HELP},
-    {&TForm1::SpeedButton7, 3, 500, L"List File", IDI_GLYPH_FILE_LIST},
-    {&TForm1::SpeedButton5, 4, 408, L"Rename", IDI_GLYPH_RENAME},
-    {&TForm1::SpeedButton2, 5, 183, L"About", IDI_GLYPH_ABOUT},
-    {&TForm1::SpeedButton3, 6, 248, L"Exit", IDI_GLYPH_EXIT},
+    {&TForm1::SpeedButton8, 1, 59, L"Analyze", IDI_GLYPH_ANALYZE},
+    {&TForm1::SpeedButton1, 2, 118, L"Options", IDI_GLYPH_OPTIONS},
+    {&TForm1::SpeedButton4, 3, 177, L"Help", IDI_GLYPH_HELP},
+    {&TForm1::SpeedButton7, 4, 500, L"List File", IDI_GLYPH_FILE_LIST},
+    {&TForm1::SpeedButton5, 5, 408, L"Rename", IDI_GLYPH_RENAME},
+    {&TForm1::SpeedButton2, 6, 242, L"About", IDI_GLYPH_ABOUT},
+    {&TForm1::SpeedButton3, 7, 307, L"Exit", IDI_GLYPH_EXIT},
 };
 
 } // namespace
@@ -135,6 +136,7 @@ void TForm1::LayOut() {
     SpeedButton4.OnClick = [this] { SpeedButton4Click(); };
     SpeedButton5.OnClick = [this] { SpeedButton5Click(); };
     SpeedButton7.OnClick = [this] { SpeedButton7Click(); };
+    SpeedButton8.OnClick = [this] { SpeedButton8Click(); };
     Modify1.OnClick = [this] { Modify1Click(); };
     ListView1.OnDblClick = [this] { ListView1DblClick(); };
     PopupMenu1.OnPopup = [this] { PopupMenu1Popup(); };
@@ -208,7 +210,7 @@ void TForm1::LoadUiText() {
     const Texts texts[] = {{&TForm1::SpeedButton6, 1, 2},  {&TForm1::SpeedButton1, 5, 6},
                            {&TForm1::SpeedButton4, 7, 8},  {&TForm1::SpeedButton7, 9, 10},
                            {&TForm1::SpeedButton5, 11, 12}, {&TForm1::SpeedButton2, 13, 14},
-                           {&TForm1::SpeedButton3, 15, 16}};
+                           {&TForm1::SpeedButton3, 15, 16}, {&TForm1::SpeedButton8, 67, 68}};
     for (const Texts& t : texts) {
         (this->*t.button).SetCaption(UiText[t.caption]);
         (this->*t.button).SetHint(UiText[t.hint]);
@@ -295,6 +297,9 @@ void TForm1::SpeedButton4Click() {
 }
 void TForm1::SpeedButton7Click() { OpenWebPage(L"/tabulon/index.html"); }
 void TForm1::SpeedButton5Click() { OpenWebPage(L"/quillo/index.html"); }
+void TForm1::SpeedButton8Click() {
+    if (OnAnalyze) OnAnalyze();
+}
 
 void TForm1::Modify1Click() {
     const int page = settings::ChooseSettingsPage(ListView1, settings::FirstSelectedRow(ListView1),
@@ -342,6 +347,7 @@ void TForm1::ShowText1Click() {
     SpeedButton7.SetCaption(UiText[9]);
     SpeedButton6.SetCaption(UiText[1]);
     SpeedButton5.SetCaption(UiText[11]);
+    SpeedButton8.SetCaption(UiText[67]);
     Panel2.SetHeight(80);
     LayOutButtons(72, 75, 73);
     settings::WindowSettings::SaveTextMode(*windowSettings_.Open(), true);

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include <functional>
 #include <memory>
 
 #include "app/ui_text.h"
@@ -48,6 +49,7 @@ public:
     forms::SpeedButton SpeedButton5{&Panel2, L"SpeedButton5"};
     forms::SpeedButton SpeedButton2{&Panel2, L"SpeedButton2"};
     forms::SpeedButton SpeedButton3{&Panel2, L"SpeedButton3"};
+    forms::SpeedButton SpeedButton8{&Panel2, L"SpeedButton8"};
     forms::RichEdit RichEdit1{&Panel2, L"RichEdit1"};
     forms::Image Image1{&Panel2, L"Image1"};
     forms::Image Image2{&Panel2, L"Image2"};
@@ -84,6 +86,11 @@ public:
     void SpeedButton4Click();
     void SpeedButton5Click();
     void SpeedButton7Click();
+    // Analyze: shows what a clean would delete and how much it would free, deleting
+    // nothing. The button only forwards to OnAnalyze, set where the analysis run is
+    // made; unset, a click does nothing.
+    std::function<void()> OnAnalyze;
+    void SpeedButton8Click();
     void Modify1Click();
     void ListView1DblClick();
     void PopupMenu1Popup();

@@ -7,10 +7,10 @@ class RichEdit;
 }
 
 // The words the main window shows on its toolbar, status bar, list rows and messages:
-// 67 lines read by index, filled once from the main window's hidden text holder.
+// 85 lines read by index, filled once from the main window's hidden text holder.
 class UiTextTable {
 public:
-    static constexpr int kLines = 67;
+    static constexpr int kLines = 85;
 
     void Load(const forms::RichEdit& holder);
     // Line n; an index outside the table reads as empty text.

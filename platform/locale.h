@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -29,6 +30,11 @@ public:
     // character has no place in the code page (the text would be changed).
     virtual bool ToAnsi(const std::wstring& text, std::string& bytes) = 0;
     virtual std::wstring FromAnsi(const std::string& bytes) = 0;
+    // A size in the short form Explorer shows, three figures and a unit ("1.19 GB",
+    // "15.0 KB"), or "N bytes" below 1 KB; as StrFormatByteSizeW gives it.
+    virtual std::wstring ShortByteSize(std::uint64_t bytes) = 0;
+    // A whole number in the user's number format: digits grouped, no decimals.
+    virtual std::wstring WholeNumber(std::uint64_t n) = 0;
 };
 
 } // namespace platform

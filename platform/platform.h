@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
+#include "platform/disk_space.h"
 #include "platform/file_system.h"
 #include "platform/locale.h"
 #include "platform/message_boxes.h"
@@ -25,6 +26,7 @@ struct Services {
     Sound& sound;
     Dialogs& dialogs;
     Instances& instances;
+    DiskSpace& diskSpace;
 };
 
 } // namespace platform

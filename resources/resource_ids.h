@@ -18,6 +18,7 @@
 #define IDI_GLYPH_RENAME 305
 #define IDI_GLYPH_ABOUT 306
 #define IDI_GLYPH_EXIT 307
+#define IDI_GLYPH_ANALYZE 308
 
 // The about box's picture (a bitmap).
 #define IDB_ABOUT_PICTURE 400

@@ -53,6 +53,11 @@ glyph exit -fill '#8b5a2b' -stroke '#5c3a17' -strokewidth 3 -draw 'rectangle 10,
   -fill '#f0c419' -stroke none -draw 'circle 32,34 32,31' \
   -stroke '#2f7d32' -strokewidth 6 -draw 'line 40,32 60,32' -fill '#2f7d32' -stroke none \
   -draw 'polygon 52,22 62,32 52,42'
+# A magnifier: the lens ringed in the blue of the other glyphs, on a handle of the
+# broom's wood, with a gleam on the glass.
+glyph analyze -stroke '#7a4a1c' -strokewidth 10 -draw 'line 40,40 58,58' \
+  -fill '#dcefff' -stroke '#1d5fa3' -strokewidth 6 -draw 'circle 26,26 26,6' \
+  -fill none -stroke white -strokewidth 4 -draw 'arc 14,14 38,38 195,265'
 # The about box's picture: a soft sky, a hill and a large broom, 312 by 178. Its bottom
 # left pixel is the sky colour, which the picture control treats as see-through.
 convert -size 312x178 gradient:'#cfe8fb'-'#87ceeb' \

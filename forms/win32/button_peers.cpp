@@ -1,6 +1,5 @@
 // Push buttons, check boxes and the flat toolbar buttons.
 #include "forms/win32/peers.h"
-#include "forms/win32/pictures.h"
 
 namespace forms::win32 {
 
@@ -58,7 +57,7 @@ SpeedButtonPeer::SpeedButtonPeer(Resources& resources, Application& app, SpeedBu
 
 void SpeedButtonPeer::LoadGlyph() {
     // A strip of frames (up, disabled, down) shows its first.
-    glyph_ = LoadPictures(Res().Instance(), button_.Glyph(), 1, 0);
+    glyph_ = Res().Picture(button_.Glyph());
 }
 
 void SpeedButtonPeer::Apply(Change what, int index) {
@@ -119,10 +118,10 @@ void SpeedButtonPeer::Draw(const DRAWITEMSTRUCT& dis) {
     int glyphBottom = caption.empty() ? r.bottom : text.top;
     if (glyph_) {
         int cx = 0, cy = 0;
-        ImageList_GetIconSize(glyph_.Get(), &cx, &cy);
+        ImageList_GetIconSize(glyph_, &cx, &cy);
         int x = r.left + (r.right - r.left - cx) / 2 + shift;
         int y = r.top + (glyphBottom - r.top - cy) / 2 + shift;
-        ImageList_DrawEx(glyph_.Get(), 0, dc, x, y, 0, 0, CLR_NONE, CLR_NONE,
+        ImageList_DrawEx(glyph_, 0, dc, x, y, 0, 0, CLR_NONE, CLR_NONE,
                          disabled ? ILD_BLEND50 : ILD_NORMAL);
     }
     if (caption.empty()) return;

@@ -1,7 +1,6 @@
 // Peers that hold other controls or show a picture: panels, group boxes, pages and
 // images.
 #include "forms/win32/peers.h"
-#include "forms/win32/pictures.h"
 
 namespace forms::win32 {
 
@@ -122,16 +121,15 @@ ImagePeer::ImagePeer(Resources& resources, Application& app, Image& image)
 
 void ImagePeer::Paint() {
     PaintScope paint(Handle());
-    if (!loaded_) picture_ = LoadPictures(Res().Instance(), image_.Picture, 1, 0);
-    loaded_ = true;
+    if (!picture_) picture_ = Res().Picture(image_.Picture);
     if (!picture_) return;
     if (!image_.Stretch) {
-        ImageList_Draw(picture_.Get(), 0, paint.Get(), 0, 0, ILD_NORMAL);
+        ImageList_Draw(picture_, 0, paint.Get(), 0, 0, ILD_NORMAL);
         return;
     }
     RECT r{};
     GetClientRect(Handle(), &r);
-    UniqueIcon icon(ImageList_GetIcon(picture_.Get(), 0, ILD_NORMAL));
+    UniqueIcon icon(ImageList_GetIcon(picture_, 0, ILD_NORMAL));
     DrawIconEx(paint.Get(), 0, 0, icon.Get(), r.right, r.bottom, 0, nullptr, DI_NORMAL);
 }
 

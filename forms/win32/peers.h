@@ -110,8 +110,7 @@ private:
     void Paint();
     Image& image_;
     // Loaded when first drawn: a hidden image (a store of glyphs) never is.
-    UniqueImageList picture_;
-    bool loaded_ = false;
+    HIMAGELIST picture_ = nullptr; // shared, owned by the resources
 };
 
 class ButtonPeer : public Win32Peer {
@@ -148,7 +147,7 @@ private:
     void LoadGlyph();
     void Draw(const DRAWITEMSTRUCT& dis);
     SpeedButton& button_;
-    UniqueImageList glyph_;
+    HIMAGELIST glyph_ = nullptr; // shared, owned by the resources
     bool hot_ = false;
 };
 

@@ -9,15 +9,22 @@ UniqueIcon LoadIconResource(HINSTANCE instance, int id, int size) {
         LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
 
-// Adds an icon through its own bitmaps: the list draws it exactly as ImageList_AddIcon
-// would, and on some systems many times faster (AddIcon renders the icon anew).
+// Adds an icon through its own bitmaps (copies GetIconInfo handed out): the list draws
+// it exactly as ImageList_AddIcon would, and on some systems many times faster
+// (AddIcon renders the icon anew).
+void AddIcon(HIMAGELIST list, HICON icon, HBITMAP color, HBITMAP mask) {
+    if (color && ImageList_Add(list, color, mask) >= 0) return;
+    ImageList_AddIcon(list, icon);
+}
+
 void AddIcon(HIMAGELIST list, HICON icon) {
     ICONINFO info{};
-    if (GetIconInfo(icon, &info)) {
-        UniqueBitmap color(info.hbmColor), mask(info.hbmMask);
-        if (color && ImageList_Add(list, color.Get(), mask.Get()) >= 0) return;
+    if (!GetIconInfo(icon, &info)) {
+        ImageList_AddIcon(list, icon);
+        return;
     }
-    ImageList_AddIcon(list, icon);
+    UniqueBitmap color(info.hbmColor), mask(info.hbmMask);
+    AddIcon(list, icon, color.Get(), mask.Get());
 }
 
 UniqueImageList LoadIcons(HINSTANCE instance, int firstId, int maxCount, int size) {
@@ -32,7 +39,8 @@ UniqueImageList LoadIcons(HINSTANCE instance, int firstId, int maxCount, int siz
     int cx = bm.bmWidth, cy = color ? bm.bmHeight : bm.bmHeight / 2;
     UniqueImageList list(ImageList_Create(cx, cy, ILC_COLOR32 | ILC_MASK, maxCount, 0));
     if (!list) return {};
-    AddIcon(list.Get(), first.Get());
+    // The first icon's bitmaps, read once for its size, are the ones the list takes.
+    AddIcon(list.Get(), first.Get(), color.Get(), mask.Get());
     for (int k = 1; k < maxCount; ++k) {
         UniqueIcon icon = LoadIconResource(instance, firstId + k, cx);
         if (!icon) break;

@@ -1,5 +1,7 @@
 #include "forms/win32/resources.h"
 
+#include "forms/win32/pictures.h"
+
 namespace forms::win32 {
 
 const wchar_t* const kWindowClass = L"TidyhawkWindow";
@@ -48,6 +50,12 @@ HFONT Resources::FontFor(const forms::Font& font) {
                           FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
     return fonts_.emplace(key, UniqueFont(h)).first->second.Get();
+}
+
+HIMAGELIST Resources::Picture(int id) {
+    auto it = pictures_.find(id);
+    if (it == pictures_.end()) it = pictures_.emplace(id, LoadPictures(instance_, id, 1, 0)).first;
+    return it->second.Get();
 }
 
 HBRUSH Resources::BrushFor(std::uint32_t color) {

@@ -35,6 +35,10 @@ public:
     HFONT FontFor(const forms::Font& font);
     HBRUSH BrushFor(std::uint32_t color);
 
+    // A picture by resource number (see LoadPictures), read the first time it is asked
+    // for and shared by every peer that shows it; null when there is none.
+    HIMAGELIST Picture(int id);
+
     // Each child window gets its own id, so the dialog manager can name it.
     int NextId() { return nextId_++; }
 
@@ -44,6 +48,7 @@ private:
     int nextId_ = 100; // above IDOK, IDCANCEL and the other dialog answers
     std::map<std::tuple<std::wstring, int, bool>, UniqueFont> fonts_;
     std::map<std::uint32_t, UniqueBrush> brushes_;
+    std::map<int, UniqueImageList> pictures_;
 };
 
 // The colour a control shows: its own, or its parent's when it takes the parent's.

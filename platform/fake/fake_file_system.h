@@ -149,6 +149,9 @@ public:
     std::vector<std::wstring> Opened;
     // Paths of the items in the recycle bin, as they were given, in order.
     std::vector<std::wstring> RecycleBin;
+    // The bytes the bin keeps from each drive, by its upper-case name ("C:"): a recycled
+    // file still takes its room there until the bins are emptied.
+    std::map<std::wstring, std::uint64_t> RecycleBinBytes;
     // Every call: path and whether it was for the recycle bin.
     std::vector<std::pair<std::wstring, bool>> Calls;
 

@@ -81,6 +81,12 @@ std::optional<std::vector<std::wstring>> SplitPath(const std::wstring& path,
     return parts;
 }
 
+std::uint64_t FileBytes(const FakeFileSystem::Node& node) {
+    std::uint64_t bytes = node.kind == NodeKind::File ? node.size : 0;
+    for (const auto& entry : node.children) bytes += FileBytes(*entry.second);
+    return bytes;
+}
+
 std::string Narrow(const std::wstring& text) {
     std::string out;
     for (wchar_t c : text)

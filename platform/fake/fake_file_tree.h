@@ -31,6 +31,8 @@ constexpr std::uint32_t kSettableAttributes =
 // A new entry of `kind` in folder, with the attributes that kind always has.
 FakeFileSystem::Node& AddChild(FakeFileSystem::Node& folder, const std::wstring& name,
                                NodeKind kind);
+// The sizes of the files in node and below it; links take no room of their own.
+std::uint64_t FileBytes(const FakeFileSystem::Node& node);
 // For messages: the path with anything beyond ASCII shown as '?'.
 std::string Narrow(const std::wstring& text);
 

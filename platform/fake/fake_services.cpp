@@ -108,6 +108,36 @@ std::wstring FakeLocale::FromAnsi(const std::string& bytes) {
     return text;
 }
 
+std::wstring FakeLocale::ShortByteSize(std::uint64_t bytes) {
+    if (bytes < 1024) return std::to_wstring(bytes) + L" bytes";
+    static const wchar_t* const kUnits[] = {L" KB", L" MB", L" GB", L" TB", L" PB", L" EB"};
+    int unit = 0;
+    while (unit < 5 && (bytes >> (10 * (unit + 1))) >= 1000) ++unit;
+    const int shift = 10 * (unit + 1);
+    const std::uint64_t whole = bytes >> shift;
+    const int decimals = whole < 10 ? 2 : whole < 100 ? 1 : 0;
+    const std::uint64_t scale = decimals == 2 ? 100 : decimals == 1 ? 10 : 1;
+    // bytes * scale / 2^shift, cut, without overflowing: the low ten bits go apart.
+    const std::uint64_t high = (bytes >> 10) * scale + ((bytes & 1023) * scale >> 10);
+    const std::uint64_t shown = high >> (shift - 10);
+    std::wstring text = std::to_wstring(shown / scale);
+    if (decimals > 0) {
+        std::wstring fraction = std::to_wstring(shown % scale);
+        text += L"." + std::wstring(static_cast<size_t>(decimals) - fraction.size(), L'0') + fraction;
+    }
+    return text + kUnits[unit];
+}
+
+std::wstring FakeLocale::WholeNumber(std::uint64_t n) {
+    const std::wstring digits = std::to_wstring(n);
+    std::wstring text;
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) text += L',';
+        text += digits[i];
+    }
+    return text;
+}
+
 bool FakeDesktop::IsOnAnyMonitor(const ScreenRect& r) {
     for (const auto& m : Monitors)
         if (r.left < m.right && r.right > m.left && r.top < m.bottom && r.bottom > m.top)

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
@@ -100,6 +101,11 @@ public:
     // The ANSI code page here is Windows-1252.
     bool ToAnsi(const std::wstring& text, std::string& bytes) override;
     std::wstring FromAnsi(const std::string& bytes) override;
+    // Sizes in English, by the rules of StrFormatByteSizeW: three figures, cut (not
+    // rounded), "1.50 KB", "15.0 KB", "150 KB", "0.97 MB"; numbers grouped by threes
+    // with commas.
+    std::wstring ShortByteSize(std::uint64_t bytes) override;
+    std::wstring WholeNumber(std::uint64_t n) override;
 
     std::wstring TimeOfDay = L"10:20:30";
     Date Now{2026, 12, 9};
@@ -123,6 +129,27 @@ private:
     std::map<std::wstring, int> live_;
 };
 
+// Free space worked out from the fake tree: each drive holds Capacity bytes, less the
+// sizes of its files and of what the recycle bin keeps from it (a recycled item takes
+// its room until the bins are emptied). The bins' contents are the shell's.
+class FakeDiskSpace : public DiskSpace {
+public:
+    FakeDiskSpace(FakeFileSystem& files, FakeShell& shell) : files_(files), shell_(shell) {}
+    // Nothing for a path that is no local path, or while FreeSpaceFails is set.
+    std::optional<std::uint64_t> FreeBytes(const std::wstring& path) override;
+    // The items the shell's bin lists, and the bytes it keeps on every drive; nothing
+    // while BinQueryFails is set.
+    std::optional<RecycleBinContents> RecycleBins() override;
+
+    std::uint64_t Capacity = std::uint64_t{64} << 30;
+    bool FreeSpaceFails = false;
+    bool BinQueryFails = false;
+
+private:
+    FakeFileSystem& files_;
+    FakeShell& shell_;
+};
+
 struct FakeServices {
     FakeRegistry registry;
     FakeFileSystem files;
@@ -136,10 +163,11 @@ struct FakeServices {
     FakeSound sound;
     FakeDialogs dialogs;
     FakeInstances instances;
+    FakeDiskSpace diskSpace{files, shell};
     Services View() {
         return Services{registry, files,          shell,     messages, locale,
                         desktop,  serviceControl, processes, cursor,   sound,
-                        dialogs,  instances};
+                        dialogs,  instances,      diskSpace};
     }
 };
 

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cwctype>
 
 #include "platform/fake/fake_file_tree.h"
 
@@ -60,6 +61,10 @@ int FakeShell::DeleteWithShell(const std::wstring& path, bool toRecycleBin) {
 
 int FakeShell::Recycle(const std::wstring& path, const Node& item) {
     if (AnyLocked(item)) return ErrorInUse;
+    std::wstring drive = files_.FullPath(path).substr(0, 2);
+    for (wchar_t& c : drive)
+        c = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
+    RecycleBinBytes[drive] += FileBytes(item);
     files_.Detach(path);
     RecycleBin.push_back(path);
     return 0;
@@ -77,6 +82,7 @@ bool FakeShell::EmptyRecycleBins(WindowHandle owner) {
     EmptyOwner = owner;
     if (EmptyFails) return false;
     RecycleBin.clear();
+    RecycleBinBytes.clear();
     return true;
 }
 

@@ -58,6 +58,8 @@ public:
     int Compare(const std::wstring& a, const std::wstring& b) override;
     bool ToAnsi(const std::wstring& text, std::string& bytes) override;
     std::wstring FromAnsi(const std::string& bytes) override;
+    std::wstring ShortByteSize(std::uint64_t bytes) override;
+    std::wstring WholeNumber(std::uint64_t n) override;
 };
 
 class Win32Desktop : public Desktop {
@@ -102,6 +104,12 @@ public:
     std::unique_ptr<RunningMark> Mark(const std::wstring& name) override;
 };
 
+class Win32DiskSpace : public DiskSpace {
+public:
+    std::optional<std::uint64_t> FreeBytes(const std::wstring& path) override;
+    std::optional<RecycleBinContents> RecycleBins() override;
+};
+
 // All of the above, in one place for program entry and the Windows tests.
 struct Win32Services {
     Win32Registry registry;
@@ -116,10 +124,11 @@ struct Win32Services {
     Win32Sound sound;
     Win32Dialogs dialogs;
     Win32Instances instances;
+    Win32DiskSpace diskSpace;
     Services View() {
         return Services{registry, files,          shell,     messages, locale,
                         desktop,  serviceControl, processes, cursor,   sound,
-                        dialogs,  instances};
+                        dialogs,  instances,      diskSpace};
     }
 };
 

@@ -35,12 +35,14 @@ int ShellSourcePath(const std::wstring& path, std::wstring& full) {
 } // namespace
 
 std::optional<std::wstring> Win32Shell::SpecialFolder(int csidl) {
-    UniqueItemIdList list;
-    if (FAILED(::SHGetSpecialFolderLocation(nullptr, csidl, list.Put())) || !list)
-        return std::nullopt;
+    // Asked for the path itself: going through the folder's item list would have the
+    // shell parse the path back into its namespace first, which is slow at start-up.
+    // A folder without a file-system path fails the call either way.
     // The call's contract is a MAX_PATH buffer; it cannot return anything longer.
     wchar_t path[MAX_PATH] = {};
-    if (!::SHGetPathFromIDListW(list.Get(), path) || path[0] == L'\0') return std::nullopt;
+    if (FAILED(::SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path)) ||
+        path[0] == L'\0')
+        return std::nullopt;
     return std::wstring(path);
 }
 

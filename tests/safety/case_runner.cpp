@@ -44,7 +44,7 @@ public:
     platform::Services services{fakes.registry, files,          shell,     fakes.messages,
                                 fakes.locale,   fakes.desktop,  fakes.serviceControl,
                                 fakes.processes, fakes.cursor,  fakes.sound, fakes.dialogs,
-                                fakes.instances};
+                                fakes.instances, fakes.diskSpace};
     forms::HeadlessBackend backend;
     forms::Application application{backend, fakes.messages};
     std::unique_ptr<app::Program> program;

@@ -219,6 +219,33 @@ TEST_F(FakeFileSystemTest, RecycleBinTakesTheItemWholeOrNotAtAll) {
     EXPECT_EQ(shell.RecycleBin, std::vector<std::wstring>{L"C:\\T\\B"});
 }
 
+TEST_F(FakeFileSystemTest, FreeSpaceComesBackOnlyWhenTheRecycleBinIsEmptied) {
+    fake::FakeDiskSpace space{fs, shell};
+    space.Capacity = 10000;
+    fs.AddFile(L"C:\\T\\a", 1000);
+    fs.AddFile(L"C:\\T\\Sub\\b", 500);
+    fs.AddFile(L"D:\\c", 300);
+    EXPECT_EQ(space.FreeBytes(L"C:\\"), 8500u);
+    EXPECT_EQ(space.FreeBytes(L"c:\\t\\a"), 8500u) << "any path on the drive";
+    EXPECT_EQ(space.FreeBytes(L"D:"), 9700u);
+
+    ASSERT_EQ(shell.DeleteWithShell(L"C:\\T\\Sub", true), 0);
+    EXPECT_EQ(space.FreeBytes(L"C:\\"), 8500u) << "a recycled file keeps its room";
+    ASSERT_EQ(shell.DeleteWithShell(L"D:\\c", false), 0);
+    EXPECT_EQ(space.FreeBytes(L"D:\\"), 10000u) << "a deleted one frees it";
+    const std::optional<RecycleBinContents> bins = space.RecycleBins();
+    ASSERT_TRUE(bins);
+    EXPECT_EQ(bins->items, 1u);
+    EXPECT_EQ(bins->bytes, 500u);
+
+    ASSERT_TRUE(shell.EmptyRecycleBins(nullptr));
+    EXPECT_EQ(space.FreeBytes(L"C:\\"), 9000u);
+    EXPECT_EQ(space.RecycleBins()->bytes, 0u);
+    space.BinQueryFails = space.FreeSpaceFails = true;
+    EXPECT_FALSE(space.RecycleBins());
+    EXPECT_FALSE(space.FreeBytes(L"C:\\"));
+}
+
 TEST_F(FakeFileSystemTest, ShellRefusesPathsOfMaxPathOrMore) {
     const std::wstring folder = L"C:\\T\\" + std::wstring(240, L'f');
     fs.AddFile(folder + L"\\" + std::wstring(10, L'n'));     // 256 units: fine

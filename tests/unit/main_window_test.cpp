@@ -17,13 +17,17 @@ TEST_F(MainWindowTest, UiTextFillsCaptionsAndHints) {
     EXPECT_EQ(text[64], L"Modify Options");
     EXPECT_EQ(text[65], L"Refused (a protected folder or an unsafe path)");
     EXPECT_EQ(text[66], L"Unknown switch:");
-    EXPECT_EQ(text[67], L"");
+    EXPECT_EQ(text[67], L"Analyze");
+    EXPECT_EQ(text[74], L" Analysis finished: ") << "the blanks around a piece are kept";
+    EXPECT_EQ(text[84], L"Space freed");
+    EXPECT_EQ(text[85], L"");
     EXPECT_EQ(ShippedUiText(66), text[66]) << "the same table before the window holds it";
     EXPECT_EQ(Form1().Caption(), L"Ace Tidyhawk");
     EXPECT_EQ(Form1().SpeedButton7.Caption(), L"File List");
     EXPECT_EQ(Form1().SpeedButton5.Caption(), L"RENAME");
     EXPECT_EQ(Form1().SpeedButton6.Hint(), L"Begin clean");
     EXPECT_EQ(Form1().SpeedButton3.Hint(), L"Exit the program");
+    EXPECT_EQ(Form1().SpeedButton8.Hint(), L"See what a clean would delete and how much space it frees");
     EXPECT_EQ(Form1().OnlyIcons1.Caption, L"Only Icons");
     EXPECT_EQ(Form1().Modify1.Caption, L"Modify Options");
     EXPECT_TRUE(Form1().SpeedButton6.GetFont().bold);
@@ -258,19 +262,48 @@ TEST_F(MainWindowTest, StoredIconModeIsAppliedByTheFirstStep) {
         EXPECT_EQ(b->Width(), 55);
         EXPECT_EQ(b->Left(), b->Tag * 56);
     }
-    EXPECT_EQ(Form1().SpeedButton3.Left(), 6 * 56);
+    EXPECT_EQ(Form1().SpeedButton3.Left(), 7 * 56);
     EXPECT_EQ(Form1().SpeedButton1.Hint(), L"Change settings");
 
     Form1().ShowText1Click();
     EXPECT_EQ(Stored(L"DisplayText")->number, 1u);
     EXPECT_EQ(Form1().Panel2.Height(), 80);
     EXPECT_EQ(Form1().SpeedButton5.Caption(), L"RENAME");
-    EXPECT_EQ(Form1().SpeedButton2.Bounds(), (forms::Rect{5 * 73, 2, 72, 75}));
+    EXPECT_EQ(Form1().SpeedButton2.Bounds(), (forms::Rect{6 * 73, 2, 72, 75}));
     EXPECT_EQ(Form1().ListView1.Top(), 80) << "the list follows the taller toolbar";
 
     const int opens = fakes.registry.OpenCount;
     Form1().ShowText1Click();
     EXPECT_EQ(fakes.registry.OpenCount, opens) << "choosing the checked mode writes nothing";
+}
+
+TEST_F(MainWindowTest, EightButtonsStandBySlotInEveryLayout) {
+    struct Button {
+        forms::SpeedButton TForm1::*button;
+        int slot;
+        int designLeft;
+        const wchar_t* caption;
+    };
+    const Button buttons[] = {
+        {&TForm1::SpeedButton6, 0, 0, L"Clean"},       {&TForm1::SpeedButton8, 1, 59, L"Analyze"},
+        {&TForm1::SpeedButton1, 2, 118, L"Options"},   {&TForm1::SpeedButton4, 3, 177, L"Help"},
+        {&TForm1::SpeedButton7, 4, 500, L"File List"}, {&TForm1::SpeedButton5, 5, 408, L"RENAME"},
+        {&TForm1::SpeedButton2, 6, 242, L"About"},     {&TForm1::SpeedButton3, 7, 307, L"Exit"}};
+    StartAndSettle();
+    auto check = [&](const char* layout, auto bounds, bool captions) {
+        for (const Button& b : buttons) {
+            const forms::SpeedButton& button = Form1().*b.button;
+            SCOPED_TRACE(std::string(layout) + " slot " + std::to_string(b.slot));
+            EXPECT_EQ(button.Tag, b.slot);
+            EXPECT_EQ(button.Bounds(), bounds(b));
+            EXPECT_EQ(button.Caption(), captions ? b.caption : L"");
+        }
+    };
+    check("design", [](const Button& b) { return forms::Rect{b.designLeft, 2, 59, 61}; }, true);
+    Form1().OnlyIcons1Click();
+    check("icons", [](const Button& b) { return forms::Rect{b.slot * 56, 2, 55, 55}; }, false);
+    Form1().ShowText1Click();
+    check("text", [](const Button& b) { return forms::Rect{b.slot * 73, 2, 72, 75}; }, true);
 }
 
 TEST_F(MainWindowTest, StatusPanelZeroTakesTheSpareWidth) {
@@ -321,6 +354,17 @@ TEST_F(ToolbarTest, HelpOpensThePageBesideTheProgramOrTheWebPage) {
     EXPECT_EQ(fakes.processes.Commands[1].first, "Explorer.exe https://www.ambervale.example/tabulon/index.html");
     EXPECT_EQ(fakes.processes.Commands[2].first, "Explorer.exe https://www.ambervale.example/quillo/index.html");
     EXPECT_EQ(fakes.processes.Commands[3].first, "Explorer.exe https://www.ambervale.example/purgo/index.html");
+}
+
+TEST_F(ToolbarTest, AnalyzeForwardsToItsHandlerAndIsHarmlessWithoutOne) {
+    StartAndSettle();
+    Form1().SpeedButton8.Click();
+    int analyses = 0;
+    Form1().OnAnalyze = [&] { ++analyses; };
+    Form1().SpeedButton8.Click();
+    EXPECT_EQ(analyses, 1);
+    EXPECT_TRUE(fakes.processes.Commands.empty());
+    EXPECT_EQ(backend.ModalCount(), 0);
 }
 
 TEST_F(ToolbarTest, OptionsOpensTheFirstPageAndAboutShowsTheBox) {

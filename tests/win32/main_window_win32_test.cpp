@@ -77,7 +77,7 @@ TEST_F(MainWindowWin32Test, ShowsItsControlsAsDesigned) {
     const Expected buttons[] = {{&form.SpeedButton6, L"Clean"},    {&form.SpeedButton1, L"Options"},
                                 {&form.SpeedButton4, L"Help"},     {&form.SpeedButton7, L"File List"},
                                 {&form.SpeedButton5, L"RENAME"},   {&form.SpeedButton2, L"About"},
-                                {&form.SpeedButton3, L"Exit"}};
+                                {&form.SpeedButton3, L"Exit"},     {&form.SpeedButton8, L"Analyze"}};
     for (const Expected& e : buttons) {
         HWND b = Handle(*e.button);
         EXPECT_TRUE(IsWindowVisible(b)) << e.caption;

@@ -28,6 +28,6 @@ width=$(reg_value "$E2E_SETTINGS" Width)
 [ "$(reg_value "$E2E_SETTINGS" Maximize)" = "0x0" ] || fail "Maximize should be saved as 0"
 echo "$values" | grep -q Tempfolder && fail "an option value was written"
 
-# Exit: the seventh toolbar button, left 248, 59 by 61 in the toolbar's first row.
-click_client "$wid" $((nw - ww + 733)) $((nh - wh + 524)) 277 32
+# Exit: the eighth toolbar button, left 307, 59 by 61 in the toolbar's first row.
+click_client "$wid" $((nw - ww + 733)) $((nh - wh + 524)) 336 32
 wait_exit 15 || fail "the program did not end on Exit"

@@ -34,5 +34,5 @@ window_shot main-window "$wid"
 [ -f "$temp/.keep" ] || fail "the dot file was deleted"
 [ -f "$temp/.cache/c.bin" ] || fail "the dot folder was touched"
 
-click_client "$wid" 733 524 277 32
+click_client "$wid" 733 524 336 32
 wait_exit 15 || fail "the program did not end on Exit after the run"

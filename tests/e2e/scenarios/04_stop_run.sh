@@ -13,5 +13,5 @@ left=$(find "$temp/many" -name '*.tmp' | wc -l)
 [ -f "$c/UserJunk/later.txt" ] || fail "a later category ran after the stop"
 log="$(appdata_dir)/Ambervale/Tidyhawk/logs.log"
 tr -d '\r' <"$log" | grep -q "User stopped:" || fail "the log does not say the run was stopped"
-click_client "$wid" 733 524 277 32
+click_client "$wid" 733 524 336 32
 wait_exit 15 || fail "Exit did not end the program"

@@ -15,7 +15,7 @@ window_shot settings-main-before "$wid"
 DLG_W=359
 DLG_H=354
 open_settings() {
-  click_client "$wid" 733 524 88 32
+  click_client "$wid" 733 524 147 32
   dlg=$(wait_window "Tidyhawk Settings" 10) || fail "the settings dialog did not open"
   sleep 0.3
 }
@@ -91,12 +91,12 @@ values=$(reg_values "$E2E_SETTINGS")
 [ "$(stored Tempfolder)" = "0x0" ] || fail "Tempfolder changed by Cancel and OK"
 
 # The about box: client 312 by 215, its OK button at 118,6 in the 37 high bottom strip.
-click_client "$wid" 733 524 212 32
+click_client "$wid" 733 524 271 32
 about=$(wait_window "About" 10) || fail "the about box did not open"
 sleep 0.3
 window_shot about-box "$about"
 click_client "$about" 312 215 155 196
 wait_gone "About" 10 || fail "the about box stayed open after OK"
 
-click_client "$wid" 733 524 277 32
+click_client "$wid" 733 524 336 32
 wait_exit 15 || fail "the program did not end on Exit"

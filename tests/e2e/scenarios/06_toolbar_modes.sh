@@ -1,8 +1,8 @@
 # The toolbar's own menu: Only Icons lays the buttons out without captions and stores
 # DisplayText 0, a restart opens in that mode, and Show Text brings the captions back
 # and stores DisplayText 1. Where a click lands tells the layouts apart: icon mode
-# puts the buttons 56 apart (About at 280, Exit at 336), text mode after a switch 73
-# apart (About at 365, Exit at 438); the first layout has Exit at 248 and nothing from 307 to 408.
+# puts the buttons 56 apart (About at 336, Exit at 392), text mode after a switch 73
+# apart (About at 438, Exit at 511); the first layout has Exit at 307 and nothing from 366 to 408.
 new_prefix
 start_program
 xdotool mousemove 5 5
@@ -30,25 +30,25 @@ about_opens_at() { # x: clicks the toolbar there and closes the about box it mus
 }
 
 [ -z "$(reg_value "$E2E_SETTINGS" DisplayText)" ] || fail "DisplayText stored before any choice"
-toolbar_menu 350 2 # Only Icons
+toolbar_menu 385 2 # Only Icons
 wait_value DisplayText 0x0 || fail "Only Icons did not store DisplayText 0"
 xdotool mousemove 5 5
 sleep 0.3
 window_shot toolbar-icons "$wid"
 [ "$(shot_diff toolbar-text toolbar-icons 733x60+4+23)" -gt 1000 ] ||
   fail "the toolbar looks the same after Only Icons"
-about_opens_at 320 || fail "no About button at 280..335 in icon mode"
+about_opens_at 360 || fail "no About button at 336..391 in icon mode"
 
-# Exit is the last icon, at 336.
-click_client "$wid" 733 524 363 29
-wait_exit 15 || fail "no Exit button at 336..391 in icon mode"
+# Exit is the last icon, at 392.
+click_client "$wid" 733 524 420 29
+wait_exit 15 || fail "no Exit button at 392..447 in icon mode"
 
 xdotool mousemove 5 5 # not over a button of the new window, nor its hint
 start_program
 wid=$(wait_window "Ace Tidyhawk" 60) || fail "the main window did not appear again"
 sleep 0.5
 window_shot toolbar-icons-restarted "$wid"
-about_opens_at 320 || fail "the restarted program is not in icon mode"
+about_opens_at 360 || fail "the restarted program is not in icon mode"
 
 toolbar_menu 500 1 # Show Text
 wait_value DisplayText 0x1 || fail "Show Text did not store DisplayText 1"
@@ -57,6 +57,6 @@ sleep 0.3
 window_shot toolbar-text-again "$wid"
 [ "$(shot_diff toolbar-icons-restarted toolbar-text-again 733x60+4+23)" -gt 1000 ] ||
   fail "the toolbar looks the same after Show Text"
-about_opens_at 400 || fail "no About button at 365..437 after Show Text"
-click_client "$wid" 733 524 474 40
-wait_exit 15 || fail "no Exit button at 438..510 after Show Text"
+about_opens_at 470 || fail "no About button at 438..510 after Show Text"
+click_client "$wid" 733 524 545 40
+wait_exit 15 || fail "no Exit button at 511..583 after Show Text"

@@ -25,7 +25,7 @@ wait_summary "$wid" || fail "no settings summary after the start"
 check_client "$wid" "the main window" 733 524
 window_shot hidpi-main "$wid"
 
-click_design "$wid" 733 524 88 32
+click_design "$wid" 733 524 147 32
 dlg=$(wait_window "Tidyhawk Settings" 10) || fail "the settings dialog did not open from Options"
 sleep 0.3
 check_client "$dlg" "the settings dialog" 359 354
@@ -51,7 +51,7 @@ window_shot hidpi-settings-clean-applications "$dlg"
 click_design "$dlg" 359 354 313 337 # Cancel
 wait_gone "Tidyhawk Settings" 10 || fail "Cancel is not at its scaled place"
 
-click_design "$wid" 733 524 212 32
+click_design "$wid" 733 524 271 32
 about=$(wait_window "About" 10) || fail "the about box did not open from About"
 sleep 0.3
 check_client "$about" "the about box" 312 215
@@ -59,5 +59,5 @@ window_shot hidpi-about-box "$about"
 click_design "$about" 312 215 155 196
 wait_gone "About" 10 || fail "the about box's OK is not at its scaled place"
 
-click_design "$wid" 733 524 277 32
+click_design "$wid" 733 524 336 32
 wait_exit 15 || fail "the program did not end on Exit"

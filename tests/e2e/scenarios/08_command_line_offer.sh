@@ -11,7 +11,7 @@ start_with() { # argument
   wid=$(wait_window "Ace Tidyhawk" 60) || fail "the main window did not appear for $1"
 }
 exit_program() {
-  click_client "$wid" 733 524 277 32
+  click_client "$wid" 733 524 336 32
   wait_exit 15 || fail "the program did not end on Exit"
 }
 # The offer comes with the start-up chain right after the summary is built.

@@ -14,7 +14,7 @@ for verb in "${verbs[@]}"; do
 done
 
 open_settings() {
-  click_client "$wid" 733 524 88 32
+  click_client "$wid" 733 524 147 32
   dlg=$(wait_window "Tidyhawk Settings" 10) || fail "the settings dialog did not open"
   sleep 0.3
 }
@@ -47,5 +47,5 @@ for verb in "${verbs[@]}"; do
   reg_key_exists "$verb" && fail "the verb is still there after OK: $verb"
 done
 
-click_client "$wid" 733 524 277 32
+click_client "$wid" 733 524 336 32
 wait_exit 15 || fail "the program did not end on Exit"

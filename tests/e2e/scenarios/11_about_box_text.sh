@@ -4,7 +4,7 @@ new_prefix
 start_program
 wid=$(wait_window "Ace Tidyhawk" 60) || fail "the main window did not appear"
 wait_summary "$wid" || fail "no settings summary after the start"
-click_client "$wid" 733 524 212 32
+click_client "$wid" 733 524 271 32
 about=$(wait_window "About" 10) || fail "the about box did not open"
 sleep 0.5
 window_shot about-box-text "$about"
@@ -17,5 +17,5 @@ maroon=$(colour_count "$shot" 115x20+12+35 "#800000")
 [ "${maroon:-0}" -gt 20 ] || fail "\"Check Update Now.\" is not shown ($maroon maroon pixels)"
 click_client "$about" 312 215 155 196
 wait_gone "About" 10 || fail "the about box stayed open after OK"
-click_client "$wid" 733 524 277 32
+click_client "$wid" 733 524 336 32
 wait_exit 15 || fail "the program did not end on Exit"

@@ -6,7 +6,7 @@ new_prefix
 start_program
 wid=$(wait_window "Ace Tidyhawk" 60) || fail "the main window did not appear"
 wait_summary "$wid" || fail "no settings summary after the start"
-click_client "$wid" 733 524 88 32
+click_client "$wid" 733 524 147 32
 dlg=$(wait_window "Tidyhawk Settings" 10) || fail "the settings dialog did not open"
 sleep 0.3
 click_client "$dlg" 359 354 242 11 # the Clean page
@@ -20,7 +20,7 @@ wait_gone "Tidyhawk Settings" 10 || fail "OK did not close the dialog"
 [ "$(reg_value "$E2E_SETTINGS" Tempfolder)" = "0x0" ] || fail "Tempfolder was not stored as 0"
 xdotool mousemove 5 5
 settled_shot summary-after-ok "$wid"
-click_client "$wid" 733 524 277 32
+click_client "$wid" 733 524 336 32
 wait_exit 15 || fail "the program did not end on Exit"
 
 xdotool mousemove 5 5 # away from where the new window's buttons will be
@@ -31,5 +31,5 @@ settled_shot summary-after-restart "$wid"
 # The list: from under the toolbar to above the status bar, the whole width.
 differ=$(shot_diff summary-after-ok summary-after-restart 733x434+4+88)
 [ "$differ" -lt 50 ] || fail "the summary after OK differs from a fresh one in $differ pixels"
-click_client "$wid" 733 524 277 32
+click_client "$wid" 733 524 336 32
 wait_exit 15 || fail "the program did not end on Exit"

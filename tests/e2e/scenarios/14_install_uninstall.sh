@@ -77,13 +77,13 @@ wid=$(wait_window "Ace Tidyhawk" 60) || fail "the shortcut did not start the pro
 grep -qF "$folder\\WindowsTidyhawk.exe" <<<"$(ps -eo args)" ||
   fail "the program that started is not the installed one"
 wait_summary "$wid" || fail "no settings summary after the start"
-click_client "$wid" 733 524 88 32
+click_client "$wid" 733 524 147 32
 dlg=$(wait_window "Tidyhawk Settings" 10) || fail "the settings dialog did not open"
 sleep 0.3
 click_client "$dlg" 359 354 313 337 # Cancel
 wait_gone "Tidyhawk Settings" 10 || fail "Cancel did not close the dialog"
 reg_key_exists 'HKCU\Software\Classes\Folder\shell\Run Tidyhawk' || fail "the program wrote no Explorer verb"
-click_client "$wid" 733 524 277 32 # Exit
+click_client "$wid" 733 524 336 32 # Exit
 wait_gone "Ace Tidyhawk" 15 || fail "the program did not end on Exit"
 
 # The uninstaller runs on from a copy of itself in the temporary folder, and removes the
