@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <functional>
 
 #include "program_fixture.h"
@@ -145,6 +146,50 @@ TEST_F(SettingsDialogTest, DeleteFollowsTheSelectionAndRemovesEverySelectedRow) 
     Form2().Button7.Click();
     EXPECT_EQ(Items(list), (Rows{{L"B:\\", true}}));
     EXPECT_FALSE(Form2().Button7.Enabled());
+}
+
+// What the compiler cannot see in the option table: a rank left out or given twice, a
+// row whose place no page makes boxes for, a category without its work.
+TEST_F(SettingsDialogTest, EveryOptionRowHasItsBoxAndOneRankInEachOrder) {
+    Start();
+    const std::vector<settings::BoolOption>& rows = settings::BoolOptions();
+    ASSERT_EQ(rows.size(), settings::kOptionCount);
+    std::vector<const forms::CheckBox*> boxes;
+    std::function<void(const forms::Control&)> collect = [&](const forms::Control& c) {
+        if (auto* box = dynamic_cast<const forms::CheckBox*>(&c)) boxes.push_back(box);
+        for (const forms::Control* child : c.Children()) collect(*child);
+    };
+    collect(Form2());
+    EXPECT_EQ(boxes.size(), rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const settings::BoolOption& o = rows[i];
+        EXPECT_EQ(static_cast<std::size_t>(o.id), i) << o.name << " stands out of the enum's order";
+        const std::wstring name = L"CheckBox" + std::to_wstring(o.number);
+        EXPECT_EQ(std::count_if(boxes.begin(), boxes.end(),
+                                [&](const forms::CheckBox* b) { return b->Name() == name; }),
+                  1)
+            << o.name;
+        EXPECT_EQ(settings::FindOption(o.name), &o);
+        EXPECT_EQ(o.run.rank > 0, o.run.work != nullptr) << o.name;
+    }
+    // Each order ranks its rows 1, 2, 3, ... with no gap and no rank twice.
+    auto ranks = [](const std::vector<const settings::BoolOption*>& order, auto rank) {
+        std::vector<int> out;
+        for (const settings::BoolOption* o : order) out.push_back(rank(*o));
+        return out;
+    };
+    auto counting = [](std::size_t n) {
+        std::vector<int> out(n);
+        for (std::size_t i = 0; i < n; ++i) out[i] = static_cast<int>(i) + 1;
+        return out;
+    };
+    EXPECT_EQ(ranks(settings::LoadOrder(), [](auto& o) { return o.loadRank; }), counting(42));
+    EXPECT_EQ(ranks(settings::SaveOrder(), [](auto& o) { return o.saveRank; }), counting(42));
+    EXPECT_EQ(ranks(settings::SummaryOrder(), [](auto& o) { return o.summaryRank; }),
+              counting(27));
+    EXPECT_EQ(ranks(settings::RunOrder(), [](auto& o) { return o.run.rank; }), counting(24));
+    std::vector<int> numbers = ranks(settings::DefaultOrder(), [](auto& o) { return o.number; });
+    EXPECT_EQ(std::adjacent_find(numbers.begin(), numbers.end()), numbers.end());
 }
 
 class DefaultButtonTest : public SettingsDialogTest {
