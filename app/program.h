@@ -14,7 +14,8 @@ class TAboutBox;
 namespace app {
 
 // The program's three windows, kept for the life of the process: the dialogs first,
-// then the main window that uses them. Program entry and the tests both build the program through this.
+// then the main window that uses them. Program entry and the tests both build the
+// program through this.
 class Program {
 public:
     Program(forms::Application& application, platform::Services& services,

@@ -38,7 +38,8 @@ void ScanOptions(TForm2& o, bool oldFiles) {
     o.Box(settings::Option::Display).SetChecked(true);
     o.Box(settings::Option::Recycle).SetChecked(false);
     o.Box(settings::Option::Empfolder).SetChecked(false);
-    o.Box(settings::Option::Zerofile).SetChecked(false); // the tree's files are empty: size decides nothing here
+    // The tree's files are empty: size decides nothing here.
+    o.Box(settings::Option::Zerofile).SetChecked(false);
     o.Box(settings::Option::Picthumb).SetChecked(true);
     o.Box(settings::Option::Tempfile).SetChecked(true);
     o.Box(settings::Option::Logfile).SetChecked(true);

@@ -96,7 +96,8 @@ void CleanRun::EnterRunningState() {
 }
 
 void CleanRun::RunCategories() {
-    for (const settings::BoolOption* o : settings::RunOrder()) RunCategory(o->id, o->run);
+    for (const settings::BoolOption* o : settings::RunOrder())
+        RunCategory(o->id, o->run);
     // From here on the user's own targets: listed, and recycled with option Recycle.
     State.ItemRowsPhase = true;
     State.UserTargetsPhase = true;
@@ -114,7 +115,8 @@ void CleanRun::RunCategory(Option option, const settings::RunRow& row) {
         if (row.stepsFirst) walkers_.AdvanceProgress(kCategoryStep);
         row.work(categories_);
     }
-    for (int i = 0; i < row.pumpsAfter; ++i) c_.app.ProcessMessages();
+    for (int i = 0; i < row.pumpsAfter; ++i)
+        c_.app.ProcessMessages();
     if (row.after) row.after(categories_);
 }
 

@@ -2,7 +2,6 @@
 
 #include "platform/paths.h"
 
-
 namespace engine {
 
 using settings::Option;

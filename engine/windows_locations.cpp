@@ -89,8 +89,8 @@ void WorkOutBasePaths(CategoryRun& run) {
 void SearchIndex(CategoryRun& run) {
     std::optional<int> search = run.services.serviceControl.QueryState(L"WSearch");
     if (search && *search == platform::service_state::Running) RunHidden(run, "net stop WSearch");
-    run.state.PendingSearchPath =
-        Below(run.state.DriveRoot, L"ProgramData\\Microsoft\\Search\\Data\\Applications\\Windows\\");
+    run.state.PendingSearchPath = Below(
+        run.state.DriveRoot, L"ProgramData\\Microsoft\\Search\\Data\\Applications\\Windows\\");
     if (!run.services.files.DirectoryExists(run.state.PendingSearchPath)) return;
     run.state.ServiceWaitTicks = 0;
     run.searchTimer.SetEnabled(true);
@@ -103,8 +103,8 @@ void ErrorReports(CategoryRun& run) {
 }
 
 void ThumbnailCache(CategoryRun& run) {
-    StandardFolder(run, Below(run.state.LocalAppData, L"Microsoft\\Windows\\Explorer\\"), Step::Done,
-                   run.options.Caption(Option::Thumbs));
+    StandardFolder(run, Below(run.state.LocalAppData, L"Microsoft\\Windows\\Explorer\\"),
+                   Step::Done, run.options.Caption(Option::Thumbs));
 }
 
 // Before the hotfixes, whether they are on or not: the update store needs the service
@@ -159,8 +159,8 @@ void Hotfixes(CategoryRun& run) {
 }
 
 void UpdateDataStore(CategoryRun& run) {
-    StandardFolder(run, Below(run.state.WinDir, L"SoftwareDistribution\\DataStore\\"), Step::WhenFound,
-                   run.options.Hint(Option::DataStore));
+    StandardFolder(run, Below(run.state.WinDir, L"SoftwareDistribution\\DataStore\\"),
+                   Step::WhenFound, run.options.Hint(Option::DataStore));
     const std::wstring database = Below(run.state.WinDir, L"SoftwareDistribution\\DataStore.edb");
     if (run.services.files.FileExists(database)) run.walkers.RemoveFile(database);
 }
@@ -176,7 +176,8 @@ void SystemLogs(CategoryRun& run) {
 }
 
 void DiagnosticsFiles(CategoryRun& run) {
-    StandardFolder(run, RealSystem32(run, L"WDI\\"), Step::WhenFound, run.options.Caption(Option::WDIfile));
+    StandardFolder(run, RealSystem32(run, L"WDI\\"), Step::WhenFound,
+                   run.options.Caption(Option::WDIfile));
 }
 
 void BurnCache(CategoryRun& run) {

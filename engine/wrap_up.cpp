@@ -132,8 +132,8 @@ void WrapUp::PlayEndSound() {
 // The count the scan keeps across runs survives a crash or a forced shutdown later on.
 void WrapUp::SaveTotalDeleted() {
     try {
-        settings::WindowSettings::SaveTotalDeleted(*settings::WindowSettings(services_.registry).Open(),
-                                                   state_.TotalDeleted);
+        settings::WindowSettings::SaveTotalDeleted(
+            *settings::WindowSettings(services_.registry).Open(), state_.TotalDeleted);
     } catch (const platform::Error&) {
         // Only a convenience: the window placement save writes it again.
     }

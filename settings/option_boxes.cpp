@@ -40,8 +40,8 @@ OptionBoxes::OptionBoxes(forms::Control& parent, std::initializer_list<Place> pl
         int top = column.top;
         for (const BoolOption& o : BoolOptions()) {
             if (o.place != place) continue;
-            auto box = std::make_unique<forms::CheckBox>(&parent,
-                                                         L"CheckBox" + std::to_wstring(o.number));
+            auto box =
+                std::make_unique<forms::CheckBox>(&parent, L"CheckBox" + std::to_wstring(o.number));
             box->SetBounds({column.left, top, o.width ? o.width : column.width, kBoxHeight});
             top += column.pitch;
             box->SetCaption(o.caption);

@@ -54,8 +54,8 @@ public:
 
     // General
     forms::TabSheet General{PageControl1, L"General", L"General"};
-    settings::OptionBoxes GeneralBoxes{General, {settings::Place::General, settings::Place::LogRow},
-                                       boxes_};
+    settings::OptionBoxes GeneralBoxes{
+        General, {settings::Place::General, settings::Place::LogRow}, boxes_};
     // The walkers still reach these two by their designer names.
     forms::CheckBox& CheckBox3 = Box(settings::Option::Recycle);
     forms::CheckBox& CheckBox24 = Box(settings::Option::Display);
@@ -112,8 +112,8 @@ public:
     settings::OptionBoxes WindowsBoxes{
         TabSheet2, {settings::Place::WindowsLeft, settings::Place::WindowsRight}, boxes_};
     forms::TabSheet TabSheet3{PageControl2, L"TabSheet3", L"Applications"};
-    settings::OptionBoxes AppBoxes{TabSheet3, {settings::Place::AppsLeft, settings::Place::AppsRight},
-                                   boxes_};
+    settings::OptionBoxes AppBoxes{
+        TabSheet3, {settings::Place::AppsLeft, settings::Place::AppsRight}, boxes_};
 
     // The four path lists under their own names.
     forms::ListView& SearchPathList() { return ListView2; }

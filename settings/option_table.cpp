@@ -188,47 +188,47 @@ const BoolOption* FindOption(const wchar_t* name) {
 namespace {
 
 // The rows with a rank above 0, by that rank.
-std::vector<const BoolOption*> Ranked(int BoolOption::*rank) {
+template <typename RankOf>
+std::vector<const BoolOption*> Ranked(RankOf rankOf) {
     std::vector<const BoolOption*> order;
     for (const BoolOption& o : BoolOptions())
-        if (o.*rank > 0) order.push_back(&o);
-    std::stable_sort(order.begin(), order.end(),
-                     [rank](const BoolOption* a, const BoolOption* b) { return a->*rank < b->*rank; });
+        if (rankOf(o) > 0) order.push_back(&o);
+    std::stable_sort(order.begin(), order.end(), [&](const BoolOption* a, const BoolOption* b) {
+        return rankOf(*a) < rankOf(*b);
+    });
     return order;
 }
+
+int LoadRank(const BoolOption& o) { return o.loadRank; }
+int SaveRank(const BoolOption& o) { return o.saveRank; }
+int Number(const BoolOption& o) { return o.number; }
+int SummaryRank(const BoolOption& o) { return o.summaryRank; }
+int RunRank(const BoolOption& o) { return o.run.rank; }
 
 } // namespace
 
 const std::vector<const BoolOption*>& LoadOrder() {
-    static const std::vector<const BoolOption*> order = Ranked(&BoolOption::loadRank);
+    static const std::vector<const BoolOption*> order = Ranked(LoadRank);
     return order;
 }
 
 const std::vector<const BoolOption*>& SaveOrder() {
-    static const std::vector<const BoolOption*> order = Ranked(&BoolOption::saveRank);
+    static const std::vector<const BoolOption*> order = Ranked(SaveRank);
     return order;
 }
 
 const std::vector<const BoolOption*>& DefaultOrder() {
-    static const std::vector<const BoolOption*> order = Ranked(&BoolOption::number);
+    static const std::vector<const BoolOption*> order = Ranked(Number);
     return order;
 }
 
 const std::vector<const BoolOption*>& SummaryOrder() {
-    static const std::vector<const BoolOption*> order = Ranked(&BoolOption::summaryRank);
+    static const std::vector<const BoolOption*> order = Ranked(SummaryRank);
     return order;
 }
 
 const std::vector<const BoolOption*>& RunOrder() {
-    static const std::vector<const BoolOption*> order = [] {
-        std::vector<const BoolOption*> rows;
-        for (const BoolOption& o : BoolOptions())
-            if (o.run.rank > 0) rows.push_back(&o);
-        std::stable_sort(rows.begin(), rows.end(), [](const BoolOption* a, const BoolOption* b) {
-            return a->run.rank < b->run.rank;
-        });
-        return rows;
-    }();
+    static const std::vector<const BoolOption*> order = Ranked(RunRank);
     return order;
 }
 

@@ -14,14 +14,14 @@ namespace settings {
 
 // Where an option's box stands on the settings dialog: a column of boxes on one page.
 enum class Place {
-    General,        // the General page's column
-    LogRow,         // the General page, beside the log's days
-    FileKindsLeft,  // the Filters page's group of file kinds
+    General,       // the General page's column
+    LogRow,        // the General page, beside the log's days
+    FileKindsLeft, // the Filters page's group of file kinds
     FileKindsRight,
-    FolderItself,   // the Specific page, below the folders to delete
-    WindowsLeft,    // the Clean page's Windows tab
+    FolderItself, // the Specific page, below the folders to delete
+    WindowsLeft,  // the Clean page's Windows tab
     WindowsRight,
-    AppsLeft,       // the Clean page's Applications tab
+    AppsLeft, // the Clean page's Applications tab
     AppsRight,
 };
 
@@ -34,9 +34,9 @@ using CategoryWork = void (*)(engine::CategoryRun&);
 struct RunRow {
     int rank = 0; // 0: the option is no category of the run
     CategoryWork work = nullptr;
-    bool stepsFirst = false;       // the bar advances by 10 as it starts
-    bool evenWhenStopped = false;  // called even after a stop request
-    int pumpsAfter = 0;            // message pumps after it, so Stop can be pressed
+    bool stepsFirst = false;      // the bar advances by 10 as it starts
+    bool evenWhenStopped = false; // called even after a stop request
+    int pumpsAfter = 0;           // message pumps after it, so Stop can be pressed
     CategoryWork before = nullptr;
     CategoryWork after = nullptr;
 };

@@ -136,7 +136,9 @@ void TForm2::LayOutSpecific() {
     for (forms::Button* b : {&Button2, &Button15}) b->SetEnabled(false);
 }
 
-void TForm2::LayOutClean() { PageControl2.SetAlign(forms::Align::Client); }
+void TForm2::LayOutClean() {
+    PageControl2.SetAlign(forms::Align::Client);
+}
 
 std::wstring TForm2::Text(settings::TextOption option) const {
     return option == settings::TextOption::FileKinds ? Edit4.Text() : Edit1.Text();

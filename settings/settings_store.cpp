@@ -93,7 +93,8 @@ void SettingsStore::SaveOptions() {
     {
         std::unique_ptr<RegistryKey> key =
             registry_.OpenKey(RegistryRoot::CurrentUser, SettingsKey);
-        for (const BoolOption* o : SaveOrder()) key->WriteBool(o->name, options_.On(o->id));
+        for (const BoolOption* o : SaveOrder())
+            key->WriteBool(o->name, options_.On(o->id));
         key->WriteString(L"FilesName", options_.Edit1.Text());
         key->WriteString(L"Ext", options_.Edit4.Text());
         key->WriteInteger(L"Logday", options_.UpDown1.Position());

@@ -92,7 +92,8 @@ void AddCategories(engine::ResultRows& rows, TForm2& options,
     for (const BoolOption* o : SummaryOrder()) {
         if (!options.On(o->id)) continue;
         // The update store's caption names an internal folder; its hint says what it is.
-        rows.AddTextRow(kIndent + (o->summaryByHint ? options.Hint(o->id) : options.Caption(o->id)));
+        rows.AddTextRow(kIndent +
+                        (o->summaryByHint ? options.Hint(o->id) : options.Caption(o->id)));
     }
 }
 

@@ -40,10 +40,14 @@ wchar_t OtherCase(wchar_t c) {
 std::vector<Unit> BuiltInUnits(const TForm2& o, const std::wstring& temp) {
     const std::wstring win = kLocal + L"\\Microsoft\\Windows\\";
     std::vector<Unit> units = {
-        Made(UnitKind::Walked, L"Temporary folder", {Trimmed(temp)}, o.Box(settings::Option::Tempfolder).Checked()),
-        Made(UnitKind::Walked, L"IE cache", {win + L"INetCache"}, o.Box(settings::Option::Interfolder).Checked()),
-        Made(UnitKind::Walked, L"Thumbnail cache", {win + L"Explorer"}, o.Box(settings::Option::Thumbs).Checked()),
-        Made(UnitKind::Walked, L"Burn cache", {win + L"Burn"}, o.Box(settings::Option::Burncache).Checked()),
+        Made(UnitKind::Walked, L"Temporary folder", {Trimmed(temp)},
+             o.Box(settings::Option::Tempfolder).Checked()),
+        Made(UnitKind::Walked, L"IE cache", {win + L"INetCache"},
+             o.Box(settings::Option::Interfolder).Checked()),
+        Made(UnitKind::Walked, L"Thumbnail cache", {win + L"Explorer"},
+             o.Box(settings::Option::Thumbs).Checked()),
+        Made(UnitKind::Walked, L"Burn cache", {win + L"Burn"},
+             o.Box(settings::Option::Burncache).Checked()),
         Made(UnitKind::Firefox, L"Firefox",
              {kLocal + L"\\Mozilla\\Firefox\\Profiles", kRoaming + L"\\Mozilla\\Firefox\\Profiles"},
              o.Box(settings::Option::FirefoxCache).Checked()),
@@ -53,7 +57,8 @@ std::vector<Unit> BuiltInUnits(const TForm2& o, const std::wstring& temp) {
              o.Box(settings::Option::OperaCache).Checked()),
     };
     // The unsafe-site lists go only when asked for, each from its own profile folder.
-    if (o.Box(settings::Option::FFunsafeurls).Checked()) units[4].extraFiles = {L"urlclassifier3.sqlite", L"urlclassifier2.sqlite"};
+    if (o.Box(settings::Option::FFunsafeurls).Checked())
+        units[4].extraFiles = {L"urlclassifier3.sqlite", L"urlclassifier2.sqlite"};
     else units[4].extraFiles = {L"", L""};
     return units;
 }

@@ -29,7 +29,8 @@ protected:
             if (o.name != std::wstring(L"Recycle") && o.name != std::wstring(L"Display") &&
                 o.name != std::wstring(L"Savepos"))
                 Form2().Box(o.id).SetChecked(false);
-        for (settings::Option option : on) Form2().Box(option).SetChecked(true);
+        for (settings::Option option : on)
+            Form2().Box(option).SetChecked(true);
     }
     // Starts a run as the Clean button does and lets it run to its end.
     void CleanNow() {

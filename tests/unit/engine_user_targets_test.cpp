@@ -69,7 +69,8 @@ class UserTargetsTest : public EngineTest {
 protected:
     const std::wstring data = L"D:\\Data";
     void SetUp() override {
-        OnlyCategories({settings::Option::Picthumb, settings::Option::Tempfile, settings::Option::Oldfile});
+        OnlyCategories(
+            {settings::Option::Picthumb, settings::Option::Tempfile, settings::Option::Oldfile});
         Form2().SearchPathList().Add(data, true);
     }
     engine::UserTargets& Targets() { return Run().Targets(); }
@@ -121,7 +122,9 @@ TEST_F(UserTargetsTest, AStopCutsTheScanAndKeepsItsFoldersWhole) {
     Form2().Box(settings::Option::Empfolder).SetChecked(true);
     for (int i = 0; i < 6; ++i) fakes.files.AddFile(data + L"\\sub\\f" + std::to_wstring(i) + L".tmp");
     fakes.files.AddFile(data + L"\\sub\\zzz\\keep.txt");
-    Form2().Box(settings::Option::Recycle).SetChecked(false); // permanent, so removals are seen one by one
+    Form2()
+        .Box(settings::Option::Recycle)
+        .SetChecked(false); // permanent, so removals are seen one by one
     int removals = 0;
     fakes.files.BeforeRemove = [&](const std::wstring&) {
         if (++removals == 2) State().StopRequested = true;

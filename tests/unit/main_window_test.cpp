@@ -162,7 +162,8 @@ TEST_F(MainWindowTest, StartupChainRunsInOrderAndLoadsSettingsOnce) {
     backend.Advance(1);
     EXPECT_FALSE(Form1().Timer1.Enabled());
     EXPECT_TRUE(Form1().Timer5.Enabled());
-    EXPECT_TRUE(Form2().Box(settings::Option::Tempfolder).Checked()) << "design state until the second step";
+    EXPECT_TRUE(Form2().Box(settings::Option::Tempfolder).Checked())
+        << "design state until the second step";
     backend.Advance(100);
     EXPECT_FALSE(Form1().Timer5.Enabled());
     EXPECT_FALSE(Form2().Box(settings::Option::Tempfolder).Checked());

@@ -95,7 +95,9 @@ TEST_F(SettingsDialogTest, RevertAsksTheRecycleQuestionAndNoKeepsTheBoxOn) {
     SetDword(L"Recycle", 0);
     StartAndSettle();
     fakes.messages.Answers = {answer::No};
-    WhileShown([](TForm2& form) { form.Box(settings::Option::Recycle).Click(); }); // on: no question, then Cancel
+    WhileShown([](TForm2& form) {
+        form.Box(settings::Option::Recycle).Click();
+    }); // on: no question, then Cancel
     EXPECT_EQ(BoxesWithText(kRecycleQuestion), 1);
     EXPECT_TRUE(Form2().Box(settings::Option::Recycle).Checked());
     EXPECT_EQ(Stored(L"Recycle")->number, 0u);
@@ -157,7 +159,8 @@ TEST_F(SettingsDialogTest, EveryOptionRowHasItsBoxAndOneRankInEachOrder) {
     std::vector<const forms::CheckBox*> boxes;
     std::function<void(const forms::Control&)> collect = [&](const forms::Control& c) {
         if (auto* box = dynamic_cast<const forms::CheckBox*>(&c)) boxes.push_back(box);
-        for (const forms::Control* child : c.Children()) collect(*child);
+        for (const forms::Control* child : c.Children())
+            collect(*child);
     };
     collect(Form2());
     EXPECT_EQ(boxes.size(), rows.size());
@@ -175,19 +178,24 @@ TEST_F(SettingsDialogTest, EveryOptionRowHasItsBoxAndOneRankInEachOrder) {
     // Each order ranks its rows 1, 2, 3, ... with no gap and no rank twice.
     auto ranks = [](const std::vector<const settings::BoolOption*>& order, auto rank) {
         std::vector<int> out;
-        for (const settings::BoolOption* o : order) out.push_back(rank(*o));
+        for (const settings::BoolOption* o : order)
+            out.push_back(rank(*o));
         return out;
     };
     auto counting = [](std::size_t n) {
         std::vector<int> out(n);
-        for (std::size_t i = 0; i < n; ++i) out[i] = static_cast<int>(i) + 1;
+        for (std::size_t i = 0; i < n; ++i)
+            out[i] = static_cast<int>(i) + 1;
         return out;
     };
-    EXPECT_EQ(ranks(settings::LoadOrder(), [](auto& o) { return o.loadRank; }), counting(42));
-    EXPECT_EQ(ranks(settings::SaveOrder(), [](auto& o) { return o.saveRank; }), counting(42));
-    EXPECT_EQ(ranks(settings::SummaryOrder(), [](auto& o) { return o.summaryRank; }),
-              counting(27));
-    EXPECT_EQ(ranks(settings::RunOrder(), [](auto& o) { return o.run.rank; }), counting(24));
+    EXPECT_EQ(ranks(settings::LoadOrder(), [](auto& o) { return o.loadRank; }),
+              counting(rows.size()));
+    EXPECT_EQ(ranks(settings::SaveOrder(), [](auto& o) { return o.saveRank; }),
+              counting(rows.size()));
+    const auto& summary = settings::SummaryOrder();
+    EXPECT_EQ(ranks(summary, [](auto& o) { return o.summaryRank; }), counting(summary.size()));
+    const auto& run = settings::RunOrder();
+    EXPECT_EQ(ranks(run, [](auto& o) { return o.run.rank; }), counting(run.size()));
     std::vector<int> numbers = ranks(settings::DefaultOrder(), [](auto& o) { return o.number; });
     EXPECT_EQ(std::adjacent_find(numbers.begin(), numbers.end()), numbers.end());
 }

@@ -70,7 +70,8 @@ TEST_F(SettingsStoreTest, WrongTypedValueStopsTheLoadWhereItStands) {
     EXPECT_FALSE(Form2().Box(settings::Option::Tempfolder).Checked());
     EXPECT_FALSE(Form2().Box(settings::Option::Interfolder).Checked());
     EXPECT_TRUE(Form2().Box(settings::Option::Recycle).Checked());
-    EXPECT_TRUE(Form2().Box(settings::Option::Thumbs).Checked()) << "values after the damaged one are not applied";
+    EXPECT_TRUE(Form2().Box(settings::Option::Thumbs).Checked())
+        << "values after the damaged one are not applied";
     EXPECT_EQ(Form1().Run.State.TotalDeleted, 0);
     EXPECT_EQ(Form2().SearchPathList().Count(), 0);
     EXPECT_EQ(fakes.registry.OpenKeysNow, 0);
@@ -124,7 +125,8 @@ TEST_F(SettingsStoreTest, LoadFiresTheClickRulesInStoredOrder) {
     EXPECT_FALSE(Form2().Box(settings::Option::Emptyrecycle).Checked());
     EXPECT_TRUE(Form2().Box(settings::Option::ShowEmptyrecycle).Checked());
     EXPECT_TRUE(Form2().Box(settings::Option::Autoclose).Checked());
-    EXPECT_FALSE(Form2().Box(settings::Option::Recycle).Checked()) << "a hidden dialog asks nothing";
+    EXPECT_FALSE(Form2().Box(settings::Option::Recycle).Checked())
+        << "a hidden dialog asks nothing";
     EXPECT_TRUE(fakes.messages.Shown.empty());
 
     fakes.registry.SetDword(kKey, L"Emptyrecycle", 1);

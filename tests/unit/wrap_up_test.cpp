@@ -68,8 +68,9 @@ TEST_F(WrapUpTest, AFinishedRunReportsItsCount) {
 
 TEST_F(WrapUpTest, AStoppedRunSaysSoAndNeverEmptiesTheBinsOrCloses) {
     State().StopRequested = true;
-    for (auto box : {settings::Option::Displayresultsbox, settings::Option::ShowEmptyrecycle, settings::Option::Emptyrecycle,
-                     settings::Option::Autoclose, settings::Option::Logs})
+    for (auto box :
+         {settings::Option::Displayresultsbox, settings::Option::ShowEmptyrecycle,
+          settings::Option::Emptyrecycle, settings::Option::Autoclose, settings::Option::Logs})
         SetOption(box, true);
     EXPECT_FALSE(Finish());
     EXPECT_EQ(Rows().back(), L"18:00:05 User stopped: 7 files or folders had been cleaned.");
