@@ -26,7 +26,10 @@ public:
     forms::CheckBox& Box(settings::Option option) { return *boxes_[Index(option)]; }
     const forms::CheckBox& Box(settings::Option option) const { return *boxes_[Index(option)]; }
 
-    // The option set as the clean run reads it.
+    // The option set as the clean run reads it. The dialog's own caption and hint
+    // stay reachable beside the options'.
+    using forms::Form::Caption;
+    using forms::Form::Hint;
     bool On(settings::Option option) const override { return Box(option).Checked(); }
     const std::wstring& Caption(settings::Option option) const override {
         return Box(option).Caption();
