@@ -35,14 +35,15 @@ void Expect(bool holds, const std::string& what) {
 // The search-path scan's options: every deleted item listed, deleted for good, the
 // usual junk rules on; the old-files rule (.tmp among them) only when asked.
 void ScanOptions(TForm2& o, bool oldFiles) {
-    o.CheckBox24.SetChecked(true);
-    o.CheckBox3.SetChecked(false);
-    o.CheckBox23.SetChecked(false);
-    o.CheckBox12.SetChecked(false); // the tree's files are empty: size decides nothing here
-    o.CheckBox13.SetChecked(true);
-    o.CheckBox5.SetChecked(true);
-    o.CheckBox20.SetChecked(true);
-    o.CheckBox6.SetChecked(oldFiles);
+    o.Box(settings::Option::Display).SetChecked(true);
+    o.Box(settings::Option::Recycle).SetChecked(false);
+    o.Box(settings::Option::Empfolder).SetChecked(false);
+    // The tree's files are empty: size decides nothing here.
+    o.Box(settings::Option::Zerofile).SetChecked(false);
+    o.Box(settings::Option::Picthumb).SetChecked(true);
+    o.Box(settings::Option::Tempfile).SetChecked(true);
+    o.Box(settings::Option::Logfile).SetChecked(true);
+    o.Box(settings::Option::Oldfile).SetChecked(oldFiles);
     o.Edit1.SetText(L"");
     o.Edit4.SetText(L"");
 }
@@ -188,7 +189,7 @@ double RecycleByProgram(ProgramHarness& program, const std::vector<std::wstring>
 Figure Recycle(ProgramHarness& program, const Sizes& s) {
     const std::wstring folder = s.root + L"\\recycle";
     CreateDirectoryW(folder.c_str(), nullptr);
-    program.Options().CheckBox3.SetChecked(true);
+    program.Options().Box(settings::Option::Recycle).SetChecked(true);
     std::vector<double> raw, ours;
     for (int r = 0; r < s.repetitions; ++r) {
         const std::wstring tag = std::to_wstring(r);

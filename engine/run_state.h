@@ -42,6 +42,12 @@ struct RunState {
     // The search index waits for its service to stop.
     std::wstring PendingSearchPath;
     int ServiceWaitTicks = 0;
+    // The update service was running when the run stopped it, and is started again.
+    bool UpdateServiceWasRunning = false;
+
+    // Items the search-path scans listed as deleted over all runs: read with the
+    // options, saved after every run and with the main window's placement.
+    int TotalDeleted = 0;
 };
 
 } // namespace engine

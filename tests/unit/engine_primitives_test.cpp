@@ -76,7 +76,7 @@ TEST_F(WalkerTest, ALockedFileDeepDownFailsTheTopButTheRestGoes) {
 
 TEST_F(WalkerTest, RecyclingOnlyForTheUsersTargetsWithTheOptionOn) {
     Tree();
-    ASSERT_TRUE(Form2().CheckBox3.Checked());
+    ASSERT_TRUE(Form2().Box(settings::Option::Recycle).Checked());
     State().CurrentPath = dir + L"\\";
     Walkers().DeleteFolderTree(State().CurrentPath, false);
     EXPECT_TRUE(fakes.shell.RecycleBin.empty()) << "built-in locations go permanently";
@@ -93,7 +93,7 @@ TEST_F(WalkerTest, RecyclingOnlyForTheUsersTargetsWithTheOptionOn) {
               engine::picture::DeletedFolder);
 
     Tree();
-    Form2().CheckBox3.SetChecked(false);
+    Form2().Box(settings::Option::Recycle).SetChecked(false);
     Walkers().DeleteFolderTree(State().CurrentPath, false);
     EXPECT_EQ(fakes.shell.RecycleBin.size(), 3u) << "option off: nothing more recycled";
     EXPECT_TRUE(fakes.files.Under(dir).empty());
