@@ -44,12 +44,10 @@ bool ApplicationCaches::EmptyFolders(const std::vector<std::wstring>& folders,
                                      const std::wstring& subject) {
     bool shown = false;
     for (const std::wstring& folder : folders) {
-        state_.CurrentPath = folder;
         if (!FolderThere(folder)) continue;
         if (!shown) Row(subject);
         shown = true;
-        // Every folder here ends in a backslash, as CurrentPath does: the walk keeps it.
-        walkers_.DeleteFolderTree(folder, false);
+        walkers_.DeleteFolderTree(folder, Top::Keep);
     }
     return shown;
 }
@@ -57,36 +55,37 @@ bool ApplicationCaches::EmptyFolders(const std::vector<std::wstring>& folders,
 void ApplicationCaches::DeleteOneFile(const std::wstring& file, const std::wstring& subject) {
     Row(subject);
     // Counted only; the next deletion of the run shows the total on the status bar.
-    if (walkers_.RemoveFile(file)) ++state_.DeletedCount;
+    walkers_.RemoveFile(file, Tally::Counted);
 }
 
 void ApplicationCaches::Firefox() {
     walkers_.AdvanceProgress(kStepBy);
     const std::wstring local = Below(state_.LocalAppData, L"Mozilla\\Firefox\\Profiles");
-    state_.CurrentPath = local;
     if (!FolderThere(local)) return;
     Row(options_.CheckBox8.Caption());
     // The url-classifier databases are the browser's list of unsafe sites: they go only
     // when the user asked for that too.
     const bool urls = options_.CheckBox34.Checked();
-    walkers_.DeleteMatching(local, L"Cache", true, false, urls ? L"urlclassifier3.sqlite" : L"",
-                            true, L"");
+    walkers_.DeleteMatching(local,
+                            MatchRules()
+                                .Folders(L"Cache", NameTest::Exact)
+                                .Files(urls ? L"urlclassifier3.sqlite" : L"", NameTest::Exact));
     const std::wstring roaming = Below(state_.AppData, L"Mozilla\\Firefox\\Profiles");
-    state_.CurrentPath = roaming;
     if (!FolderThere(roaming)) return;
-    walkers_.DeleteMatching(roaming, L"Cache", true, false, urls ? L"urlclassifier2.sqlite" : L"",
-                            true, L"");
+    walkers_.DeleteMatching(roaming,
+                            MatchRules()
+                                .Folders(L"Cache", NameTest::Exact)
+                                .Files(urls ? L"urlclassifier2.sqlite" : L"", NameTest::Exact));
 }
 
 void ApplicationCaches::Chrome() {
     walkers_.AdvanceProgress(kStepBy);
     const std::wstring data = Below(state_.LocalAppData, L"Google\\Chrome\\User Data");
-    state_.CurrentPath = data;
     if (!FolderThere(data)) return;
     Row(options_.CheckBox26.Caption());
     // Cache blocks are named data_0.. and f_000001..; they lie at any depth.
-    walkers_.DeleteMatching(data, L"", false, false, L"data_", false, L"");
-    walkers_.DeleteMatching(data, L"", false, false, L"f_", false, L"");
+    walkers_.DeleteMatching(data, MatchRules().Files(L"data_", NameTest::Within));
+    walkers_.DeleteMatching(data, MatchRules().Files(L"f_", NameTest::Within));
 }
 
 void ApplicationCaches::Acdsee() {
@@ -119,12 +118,12 @@ void ApplicationCaches::AcdseeDatabase(const std::wstring& keyName) {
         folder = key->ReadString(L"DBPath");
     }
     if (!AcceptableDatabaseFolder(folder)) return;
-    // Taken as written: without a trailing backslash the walk does not recognise its
-    // top folder, which then goes once it is empty.
-    state_.CurrentPath = folder;
     if (!FolderThere(folder)) return;
     Row(options_.CheckBox21.Caption());
-    if (walkers_.DeleteFolderTree(folder, false) && options_.CheckBox24.Checked())
+    // Taken as written: named with a trailing backslash the folder is emptied and kept;
+    // without one it goes once it is empty.
+    const Top top = folder.back() == L'\\' ? Top::Keep : Top::Remove;
+    if (walkers_.DeleteFolderTree(folder, top) && options_.CheckBox24.Checked())
         rows_.AddResultRow(folder, picture::DeletedFolder);
 }
 
@@ -159,7 +158,7 @@ void ApplicationCaches::GoogleEarthCache() {
     const std::wstring file =
         WithBackslash(platform::NormalizePath(cache).value_or(L"")) + L"dbCache.dat";
     if (!services_.files.FileExists(file)) return;
-    if (walkers_.RemoveFile(file)) ++state_.DeletedCount;
+    walkers_.RemoveFile(file, Tally::Counted);
 }
 
 void ApplicationCaches::Safari() {
@@ -170,8 +169,7 @@ void ApplicationCaches::Safari() {
 
 void ApplicationCaches::Opera() {
     const std::wstring cache = Below(state_.LocalAppData, L"Opera\\Opera\\cache\\");
-    state_.CurrentPath = cache;
-    if (FolderThere(cache)) walkers_.DeleteFolderTree(cache, false);
+    if (FolderThere(cache)) walkers_.DeleteFolderTree(cache, Top::Keep);
 }
 
 void ApplicationCaches::AcrobatReader() {

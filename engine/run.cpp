@@ -78,7 +78,7 @@ void CleanRun::EnterRunningState() {
     c_.rows.List().Clear();
     c_.resultsMenu.AutoPopup = false;
     c_.rows.List().SetColumnCaption(0, walkers_.Text(46) + L":");
-    State.DeletedCount = 0;
+    State.Deleted = Accounting{};
     State.Refused.clear();
     State.StayedCount = 0;
     State.Ended = false;

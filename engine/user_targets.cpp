@@ -55,8 +55,8 @@ void UserTargets::DeleteFolders() {
         const std::wstring folder = walkers_.Guard().Canonical(item.caption).value_or(L"");
         if (folder.empty() || !services_.files.DirectoryExists(folder)) continue;
         rows_.AddStampedRow(walkers_.Text(1), item.caption, picture::Status);
-        state_.CurrentPath = WithBackslash(folder);
-        if (walkers_.DeleteFolderTree(state_.CurrentPath, options_.CheckBox7.Checked()))
+        const Top top = options_.CheckBox7.Checked() ? Top::Remove : Top::Keep;
+        if (walkers_.DeleteFolderTree(WithBackslash(folder), top))
             rows_.AddStampedRow(walkers_.Text(51), item.caption, picture::Status);
         else
             rows_.AddStampedRow(walkers_.Text(52), item.caption, picture::Warning);
@@ -150,8 +150,8 @@ bool UserTargets::ScanSearchPath(const std::wstring& path) {
             // A link is neither junk nor a folder of ours to search.
             if (entry.IsLink()) continue;
             if (ScanSearchPath(full) && options_.CheckBox23.Checked() &&
-                !walkers_.Guard().KeepsEmptyFolder(full) && walkers_.ShellDeletePath(full) &&
-                options_.CheckBox24.Checked())
+                !walkers_.Guard().KeepsEmptyFolder(full) &&
+                walkers_.ShellDeletePath(full, entry.attributes) && options_.CheckBox24.Checked())
                 ListItem(full + L" (" + walkers_.Text(19) + L")", picture::DeletedFolder);
             continue;
         }
@@ -159,7 +159,9 @@ bool UserTargets::ScanSearchPath(const std::wstring& path) {
         // An exclusion may name a file as well as a folder.
         if (Excluded(full)) continue;
         const FileMatch match = rules.Match(entry.name, entry.size);
-        if (match == FileMatch::None || !walkers_.ShellDeletePath(full, entry.attributes)) continue;
+        if (match == FileMatch::None ||
+            !walkers_.ShellDeletePath(full, entry.attributes, entry.size))
+            continue;
         if (!options_.CheckBox24.Checked()) continue;
         ListItem(match == FileMatch::ZeroSize ? full + L" (" + walkers_.Text(20) + L")" : full,
                  picture::DeletedFile);

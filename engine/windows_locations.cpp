@@ -5,7 +5,6 @@
 namespace engine {
 
 namespace {
-namespace attr = platform::attr;
 constexpr int kSearchRetryTicks = 300;
 constexpr int kSearchGiveUpTicks = 600;
 constexpr int kStepBy = 10;
@@ -26,12 +25,11 @@ void WindowsLocations::RunHidden(const char* command) {
 }
 
 void WindowsLocations::TemporaryCategory(const std::wstring& folder, int labelText) {
-    state_.CurrentPath = folder;
     if (folder.empty() || !services_.files.DirectoryExists(folder)) return;
     if (!walkers_.Permitted(folder)) return;
     state_.CategoryLabel = walkers_.Text(labelText) + L" (" + folder + L")";
     rows_.AddStampedRow(walkers_.Text(48), state_.CategoryLabel, picture::Status);
-    walkers_.DeleteFolderTree(folder, false);
+    walkers_.DeleteFolderTree(folder, Top::Keep);
     if (!state_.StopRequested)
         rows_.AddStampedRow(walkers_.Text(49), state_.CategoryLabel, picture::Status);
 }
@@ -59,20 +57,18 @@ void WindowsLocations::SearchIndex() {
 
 bool WindowsLocations::StandardFolder(const std::wstring& folder, bool stepFirst,
                                       const std::wstring& subject) {
-    state_.CurrentPath = folder;
     if (stepFirst) walkers_.AdvanceProgress(kStepBy);
     if (folder.empty() || !services_.files.DirectoryExists(folder)) return false;
     if (!stepFirst) walkers_.AdvanceProgress(kStepBy);
     if (!walkers_.Permitted(folder)) return false;
     Row(subject);
-    walkers_.DeleteFolderTree(state_.CurrentPath, false);
+    walkers_.DeleteFolderTree(folder, Top::Keep);
     return true;
 }
 
 void WindowsLocations::EmptyIfPresent(const std::wstring& folder) {
-    state_.CurrentPath = folder;
     if (!folder.empty() && services_.files.DirectoryExists(folder))
-        walkers_.DeleteFolderTree(state_.CurrentPath, false);
+        walkers_.DeleteFolderTree(folder, Top::Keep);
 }
 
 std::wstring WindowsLocations::RealSystem32(const std::wstring& rest) {
@@ -118,16 +114,13 @@ void WindowsLocations::Hotfixes() {
             const std::wstring full = win + entry.name;
             if (entry.IsDirectory()) {
                 if (entry.name.compare(0, 12, L"$NtUninstall") == 0 && entry.name.size() >= 12) {
-                    services_.files.SetAttributes(full, attr::Normal);
+                    walkers_.Action().ClearAttributes(full);
                     walkers_.ShellDeletePath(full);
                 }
             } else if (entry.name.compare(0, 2, L"KB") == 0 && entry.name.size() >= 6 &&
                        entry.name.compare(entry.name.size() - 4, 4, L".log") == 0) {
-                services_.files.SetAttributes(full, attr::Normal);
-                if (walkers_.RemoveFile(full)) {
-                    ++state_.DeletedCount;
-                    walkers_.ShowDeletedCount(L": ");
-                }
+                walkers_.Action().ClearAttributes(full);
+                walkers_.RemoveFile(full, Tally::Shown);
             }
         }
     }
@@ -140,7 +133,7 @@ void WindowsLocations::UpdateDataStore() {
     StandardFolder(Below(state_.WinDir, L"SoftwareDistribution\\DataStore\\"), false,
                    options_.CheckBox25.Hint());
     const std::wstring database = Below(state_.WinDir, L"SoftwareDistribution\\DataStore.edb");
-    if (services_.files.FileExists(database)) walkers_.RemoveFile(database);
+    if (services_.files.FileExists(database)) walkers_.RemoveFile(database, Tally::None);
 }
 
 void WindowsLocations::ReadyBoost() {
@@ -163,30 +156,30 @@ void WindowsLocations::BurnCache() {
 }
 
 void WindowsLocations::SideBySideStore() {
-    state_.CurrentPath = Below(state_.WinDir, L"winsxs\\");
-    if (!services_.files.DirectoryExists(state_.CurrentPath)) return;
+    const std::wstring store = Below(state_.WinDir, L"winsxs\\");
+    if (!services_.files.DirectoryExists(store)) return;
     walkers_.AdvanceProgress(kStepBy);
     Row(options_.CheckBox43.Caption());
-    // CurrentPath stays the store itself, so each subfolder goes once it is empty.
-    const std::wstring store = state_.CurrentPath;
+    // The store stays; each of these subfolders goes once it is empty.
     for (const wchar_t* sub : {L"Backup\\", L"ManifestCache\\", L"Temp\\"})
-        walkers_.DeleteFolderTree(store + sub, false);
+        walkers_.DeleteFolderTree(store + sub, Top::Remove);
 }
 
 void WindowsLocations::MediaPlayerCache() {
     walkers_.AdvanceProgress(kStepBy);
-    state_.CurrentPath = Below(state_.LocalAppData, L"Microsoft\\Media Player\\");
-    if (!services_.files.DirectoryExists(state_.CurrentPath)) return;
+    const std::wstring player = Below(state_.LocalAppData, L"Microsoft\\Media Player\\");
+    if (!services_.files.DirectoryExists(player)) return;
     Row(options_.CheckBox39.Caption());
-    walkers_.DeleteMatching(state_.CurrentPath, L"Cache", false, true, L"*.*", false, L"");
+    walkers_.DeleteMatching(
+        player, MatchRules().Folders(L"Cache", NameTest::Within).Files(L"*.*", NameTest::Within));
 }
 
 void WindowsLocations::MediaPlayerDatabase() {
     walkers_.AdvanceProgress(kStepBy);
-    state_.CurrentPath = Below(state_.LocalAppData, L"Microsoft\\Media Player\\");
-    if (!services_.files.DirectoryExists(state_.CurrentPath)) return;
+    const std::wstring player = Below(state_.LocalAppData, L"Microsoft\\Media Player\\");
+    if (!services_.files.DirectoryExists(player)) return;
     Row(options_.CheckBox44.Caption());
-    walkers_.DeleteMatching(state_.CurrentPath, L"", false, true, L"", false, L".wmdb");
+    walkers_.DeleteMatching(player, MatchRules().Extension(L".wmdb"));
 }
 
 void WindowsLocations::PollSearchService() {
@@ -200,9 +193,9 @@ void WindowsLocations::PollSearchService() {
     searchTimer_.SetEnabled(false);
     Row(options_.CheckBox38.Caption());
     const std::wstring folder = state_.PendingSearchPath;
-    walkers_.DeleteMatching(folder, L"SystemIndex", false, true, L"", true, L"");
+    walkers_.DeleteMatching(folder, MatchRules().Folders(L"SystemIndex", NameTest::Within));
     for (const wchar_t* extension : {L".edb", L".log", L".jrs"})
-        walkers_.DeleteMatching(folder, L"", true, false, L"", true, extension);
+        walkers_.DeleteMatching(folder, MatchRules().Extension(extension));
 }
 
 } // namespace engine

@@ -256,7 +256,7 @@ TEST_F(CachesTest, GoogleEarthCacheFileWithOrWithoutBackslash) {
     caches.GoogleEarth();
     EXPECT_FALSE(Exists(cache + L"\\dbCache.dat"));
     EXPECT_TRUE(Exists(cache + L"\\dbCache.dat.index"));
-    EXPECT_EQ(State().DeletedCount, 1);
+    EXPECT_EQ(State().Deleted.Items, 1);
     EXPECT_EQ(Form1().StatusBar1.Panel(1).text, L"untouched");
     EXPECT_EQ(RowsWith(L"Clean Google Earth Cache"), 1);
 
@@ -264,7 +264,7 @@ TEST_F(CachesTest, GoogleEarthCacheFileWithOrWithoutBackslash) {
     fakes.registry.SetString(earth, L"CachePath", cache + L"\\");
     caches.GoogleEarth();
     EXPECT_FALSE(Exists(cache + L"\\dbCache.dat"));
-    EXPECT_EQ(State().DeletedCount, 2);
+    EXPECT_EQ(State().Deleted.Items, 2);
 }
 
 TEST_F(CachesTest, GoogleEarthWithoutAUsablePathDeletesNothing) {
@@ -281,7 +281,7 @@ TEST_F(CachesTest, GoogleEarthWithoutAUsablePathDeletesNothing) {
                        StoredValue{ValueType::Dword, 3, {}});
     EXPECT_NO_THROW(caches.GoogleEarth());
     EXPECT_TRUE(fakes.files.Removed.empty());
-    EXPECT_EQ(State().DeletedCount, 0);
+    EXPECT_EQ(State().Deleted.Items, 0);
 }
 
 TEST_F(CachesTest, SafariCacheIsCountedWithoutRefreshingTheStatusBar) {
@@ -291,7 +291,7 @@ TEST_F(CachesTest, SafariCacheIsCountedWithoutRefreshingTheStatusBar) {
     caches.Safari();
     EXPECT_FALSE(Exists(safari + L"Cache.db"));
     EXPECT_TRUE(Exists(safari + L"History.plist"));
-    EXPECT_EQ(State().DeletedCount, 1);
+    EXPECT_EQ(State().Deleted.Items, 1);
     EXPECT_EQ(Form1().StatusBar1.Panel(1).text, L"untouched");
     EXPECT_EQ(RowsWith(L"Clean Apple Safari Cache"), 1);
 
@@ -299,7 +299,7 @@ TEST_F(CachesTest, SafariCacheIsCountedWithoutRefreshingTheStatusBar) {
     fakes.files.AddFile(safari + L"Cache.db");
     fakes.files.Lock(safari + L"Cache.db");
     caches.Safari();
-    EXPECT_EQ(State().DeletedCount, 1);
+    EXPECT_EQ(State().Deleted.Items, 1);
 }
 
 // --- Folders emptied and kept ---
