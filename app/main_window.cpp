@@ -43,7 +43,7 @@ TForm1::TForm1(forms::Application& app, platform::Services& services, TForm2& fo
     : forms::Form(app, L"Form1"), Rows(ListView1, services.locale),
       Run(engine::RunControls{app, Timer6, Timer2, Timer9, SpeedButton6, Image1, Image2, OnlyIcons1,
                               PopupMenu1, StatusBar1, ProgressBar1, Rows, UiText.Lines()},
-          form2, form2, services),
+          form2, services),
       services_(services), arguments_(std::move(arguments)), unattended_(unattended), form2_(form2),
       aboutBox_(aboutBox) {
     LayOut();

@@ -86,7 +86,7 @@ Figure ScanNoMatch(ProgramHarness& program, const Sizes& s) {
         const Turns t = TakeTurns(
             s.tree, [&](int top) { return TimeOf([&] { seen += RawList(TopFolder(root, top)); }); },
             [&](int top) { return TimeOf([&] { targets.ScanSearchPath(TopFolder(root, top)); }); });
-        const int count = program.Run().State.DeletedCount;
+        const int count = program.Run().State.Deleted.Items;
         program.EndRun();
         Expect(seen == std::size_t(s.tree.Files()), "scan-nomatch: the tree is incomplete");
         Expect(count == 0, "scan-nomatch deleted files");
@@ -116,7 +116,7 @@ Figure ScanDelete(ProgramHarness& program, const Sizes& s) {
                 BuildTopFolder(root, top, s.tree, Part::JunkOnly);
                 return TimeOf([&] { targets.ScanSearchPath(TopFolder(root, top)); });
             });
-        const int count = program.Run().State.DeletedCount;
+        const int count = program.Run().State.Deleted.Items;
         const int rows = program.Main().Rows.List().Count();
         program.EndRun();
         Expect(deleted == junk, "raw scan-delete deleted " + std::to_string(deleted));
@@ -134,7 +134,6 @@ Figure ScanDelete(ProgramHarness& program, const Sizes& s) {
 std::vector<Figure> TreeDelete(ProgramHarness& program, const Sizes& s) {
     const std::wstring root = s.root + L"\\temp";
     BuildTree(root, s.tree, Part::Everything);
-    engine::RunState& state = program.Run().State;
     PumpGapMonitor monitor;
     std::vector<double> raw, ours;
     double longestGap = 0;
@@ -148,10 +147,10 @@ std::vector<Figure> TreeDelete(ProgramHarness& program, const Sizes& s) {
             },
             [&](int top) {
                 BuildTopFolder(root, top, s.tree, Part::Everything);
-                state.CurrentPath = engine::WithBackslash(TopFolder(root, top));
+                const std::wstring folder = engine::WithBackslash(TopFolder(root, top));
                 monitor.Start();
                 const double seconds = TimeOf(
-                    [&] { program.Run().Walkers().DeleteFolderTree(state.CurrentPath, false); });
+                    [&] { program.Run().Walkers().DeleteFolderTree(folder, engine::Top::Keep); });
                 monitor.Stop();
                 longestGap = std::max(longestGap, monitor.LongestGapMs());
                 return seconds;
@@ -206,7 +205,7 @@ Figure Recycle(ProgramHarness& program, const Sizes& s) {
             rawTime += TimeOf([&] { recycled += RawRecycle(chunk); });
             ourTime += RecycleByProgram(program, ourFiles, from, std::min(ourFiles.size(), to));
         }
-        const int count = program.Run().State.DeletedCount;
+        const int count = program.Run().State.Deleted.Items;
         program.EndRun();
         Expect(recycled == rawFiles.size(), "raw recycle missed files");
         Expect(count == s.recycleFiles, "recycle deleted " + std::to_string(count));

@@ -42,12 +42,10 @@ bool EmptyFolders(CategoryRun& run, const std::vector<std::wstring>& folders,
                   const std::wstring& subject) {
     bool shown = false;
     for (const std::wstring& folder : folders) {
-        run.state.CurrentPath = folder;
         if (!FolderThere(run, folder)) continue;
         if (!shown) Row(run, subject);
         shown = true;
-        // Every folder here ends in a backslash, as CurrentPath does: the walk keeps it.
-        run.walkers.DeleteFolderTree(folder, false);
+        run.walkers.DeleteFolderTree(folder, Top::Keep);
     }
     return shown;
 }
@@ -57,7 +55,7 @@ bool EmptyFolders(CategoryRun& run, const std::vector<std::wstring>& folders,
 void DeleteOneFile(CategoryRun& run, const std::wstring& file, const std::wstring& subject) {
     Row(run, subject);
     // Counted only; the next deletion of the run shows the total on the status bar.
-    if (run.walkers.RemoveFile(file)) ++run.state.DeletedCount;
+    run.walkers.RemoveFile(file, Tally::Counted);
 }
 
 // The folder comes from another program's settings and is emptied whole, so it must
@@ -78,12 +76,12 @@ void AcdseeDatabase(CategoryRun& run, const std::wstring& keyName) {
         folder = key->ReadString(L"DBPath");
     }
     if (!AcceptableDatabaseFolder(run, folder)) return;
-    // Taken as written: without a trailing backslash the walk does not recognise its
-    // top folder, which then goes once it is empty.
-    run.state.CurrentPath = folder;
     if (!FolderThere(run, folder)) return;
     Row(run, run.options.Caption(Option::Acdsee));
-    if (run.walkers.DeleteFolderTree(folder, false) && run.options.On(Option::Display))
+    // Taken as written: named with a trailing backslash the folder is emptied and kept;
+    // without one it goes once it is empty.
+    const Top top = folder.back() == L'\\' ? Top::Keep : Top::Remove;
+    if (run.walkers.DeleteFolderTree(folder, top) && run.options.On(Option::Display))
         run.rows.AddResultRow(folder, picture::DeletedFolder);
 }
 
@@ -113,36 +111,37 @@ void GoogleEarthCache(CategoryRun& run) {
     const std::wstring file =
         WithBackslash(platform::NormalizePath(cache).value_or(L"")) + L"dbCache.dat";
     if (!run.services.files.FileExists(file)) return;
-    if (run.walkers.RemoveFile(file)) ++run.state.DeletedCount;
+    run.walkers.RemoveFile(file, Tally::Counted);
 }
 
 } // namespace
 
 void Firefox(CategoryRun& run) {
     const std::wstring local = Below(run.state.LocalAppData, L"Mozilla\\Firefox\\Profiles");
-    run.state.CurrentPath = local;
     if (!FolderThere(run, local)) return;
     Row(run, run.options.Caption(Option::FirefoxCache));
     // The url-classifier databases are the browser's list of unsafe sites: they go only
     // when the user asked for that too.
     const bool urls = run.options.On(Option::FFunsafeurls);
-    run.walkers.DeleteMatching(local, L"Cache", true, false, urls ? L"urlclassifier3.sqlite" : L"",
-                               true, L"");
+    run.walkers.DeleteMatching(local,
+                               MatchRules()
+                                   .Folders(L"Cache", NameTest::Exact)
+                                   .Files(urls ? L"urlclassifier3.sqlite" : L"", NameTest::Exact));
     const std::wstring roaming = Below(run.state.AppData, L"Mozilla\\Firefox\\Profiles");
-    run.state.CurrentPath = roaming;
     if (!FolderThere(run, roaming)) return;
-    run.walkers.DeleteMatching(roaming, L"Cache", true, false,
-                               urls ? L"urlclassifier2.sqlite" : L"", true, L"");
+    run.walkers.DeleteMatching(roaming,
+                               MatchRules()
+                                   .Folders(L"Cache", NameTest::Exact)
+                                   .Files(urls ? L"urlclassifier2.sqlite" : L"", NameTest::Exact));
 }
 
 void Chrome(CategoryRun& run) {
     const std::wstring data = Below(run.state.LocalAppData, L"Google\\Chrome\\User Data");
-    run.state.CurrentPath = data;
     if (!FolderThere(run, data)) return;
     Row(run, run.options.Caption(Option::ChromeCache));
     // Cache blocks are named data_0.. and f_000001..; they lie at any depth.
-    run.walkers.DeleteMatching(data, L"", false, false, L"data_", false, L"");
-    run.walkers.DeleteMatching(data, L"", false, false, L"f_", false, L"");
+    run.walkers.DeleteMatching(data, MatchRules().Files(L"data_", NameTest::Within));
+    run.walkers.DeleteMatching(data, MatchRules().Files(L"f_", NameTest::Within));
 }
 
 void Acdsee(CategoryRun& run) {
@@ -168,8 +167,7 @@ void Safari(CategoryRun& run) {
 
 void Opera(CategoryRun& run) {
     const std::wstring cache = Below(run.state.LocalAppData, L"Opera\\Opera\\cache\\");
-    run.state.CurrentPath = cache;
-    if (FolderThere(run, cache)) run.walkers.DeleteFolderTree(cache, false);
+    if (FolderThere(run, cache)) run.walkers.DeleteFolderTree(cache, Top::Keep);
 }
 
 void AcrobatReader(CategoryRun& run) {

@@ -13,10 +13,10 @@ constexpr unsigned kQuestion =
 constexpr int kClockStep = 10;
 } // namespace
 
-CleanRun::CleanRun(RunControls controls, const settings::Options& options, TForm2& dialog,
+CleanRun::CleanRun(RunControls controls, const settings::Options& options,
                    platform::Services& services)
     : c_(controls), options_(options), services_(services),
-      walkers_(RunView{c_.app, c_.status, c_.progress, c_.rows, c_.text}, State, dialog, services),
+      walkers_(RunView{c_.app, c_.status, c_.progress, c_.rows, c_.text}, State, options, services),
       categories_{walkers_, State, options, services, c_.rows, c_.searchTimer},
       targets_(walkers_, State, options, services, c_.rows) {}
 
@@ -79,7 +79,7 @@ void CleanRun::EnterRunningState() {
     c_.rows.List().Clear();
     c_.resultsMenu.AutoPopup = false;
     c_.rows.List().SetColumnCaption(0, walkers_.Text(46) + L":");
-    State.DeletedCount = 0;
+    State.Deleted = Accounting{};
     State.Refused.clear();
     State.StayedCount = 0;
     State.Ended = false;

@@ -34,9 +34,7 @@ struct RunControls {
 // order while pumping messages, entered again from inside a pump as the stop request.
 class CleanRun {
 public:
-    // The walkers still read two options off the dialog itself, `dialog`.
-    CleanRun(RunControls controls, const settings::Options& options, TForm2& dialog,
-             platform::Services& services);
+    CleanRun(RunControls controls, const settings::Options& options, platform::Services& services);
     CleanRun(const CleanRun&) = delete;
     CleanRun& operator=(const CleanRun&) = delete;
 

@@ -58,8 +58,8 @@ void UserTargets::DeleteFolders() {
         const std::wstring folder = walkers_.Guard().Canonical(item.caption).value_or(L"");
         if (folder.empty() || !services_.files.DirectoryExists(folder)) continue;
         rows_.AddStampedRow(walkers_.Text(1), item.caption, picture::Status);
-        state_.CurrentPath = WithBackslash(folder);
-        if (walkers_.DeleteFolderTree(state_.CurrentPath, options_.On(Option::Delfolder)))
+        const Top top = options_.On(Option::Delfolder) ? Top::Remove : Top::Keep;
+        if (walkers_.DeleteFolderTree(WithBackslash(folder), top))
             rows_.AddStampedRow(walkers_.Text(51), item.caption, picture::Status);
         else
             rows_.AddStampedRow(walkers_.Text(52), item.caption, picture::Warning);
@@ -153,8 +153,8 @@ bool UserTargets::ScanSearchPath(const std::wstring& path) {
             // A link is neither junk nor a folder of ours to search.
             if (entry.IsLink()) continue;
             if (ScanSearchPath(full) && options_.On(Option::Empfolder) &&
-                !walkers_.Guard().KeepsEmptyFolder(full) && walkers_.ShellDeletePath(full) &&
-                options_.On(Option::Display))
+                !walkers_.Guard().KeepsEmptyFolder(full) &&
+                walkers_.ShellDeletePath(full, entry.attributes) && options_.On(Option::Display))
                 ListItem(full + L" (" + walkers_.Text(19) + L")", picture::DeletedFolder);
             continue;
         }
@@ -162,7 +162,9 @@ bool UserTargets::ScanSearchPath(const std::wstring& path) {
         // An exclusion may name a file as well as a folder.
         if (Excluded(full)) continue;
         const FileMatch match = rules.Match(entry.name, entry.size);
-        if (match == FileMatch::None || !walkers_.ShellDeletePath(full, entry.attributes)) continue;
+        if (match == FileMatch::None ||
+            !walkers_.ShellDeletePath(full, entry.attributes, entry.size))
+            continue;
         if (!options_.On(Option::Display)) continue;
         ListItem(match == FileMatch::ZeroSize ? full + L" (" + walkers_.Text(20) + L")" : full,
                  picture::DeletedFile);

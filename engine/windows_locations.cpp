@@ -8,7 +8,6 @@ namespace engine {
 using settings::Option;
 
 namespace {
-namespace attr = platform::attr;
 constexpr int kSearchRetryTicks = 300;
 constexpr int kSearchGiveUpTicks = 600;
 
@@ -22,12 +21,11 @@ void RunHidden(CategoryRun& run, const char* command) {
 
 void TemporaryCategory(CategoryRun& run, const std::wstring& folder, int labelText) {
     RunState& state = run.state;
-    state.CurrentPath = folder;
     if (folder.empty() || !run.services.files.DirectoryExists(folder)) return;
     if (!run.walkers.Permitted(folder)) return;
     state.CategoryLabel = run.walkers.Text(labelText) + L" (" + folder + L")";
     run.rows.AddStampedRow(run.walkers.Text(48), state.CategoryLabel, picture::Status);
-    run.walkers.DeleteFolderTree(folder, false);
+    run.walkers.DeleteFolderTree(folder, Top::Keep);
     if (!state.StopRequested)
         run.rows.AddStampedRow(run.walkers.Text(49), state.CategoryLabel, picture::Status);
 }
@@ -39,19 +37,17 @@ enum class Step { WhenFound, Done };
 // Walks `folder` and keeps it, writing a row first when it exists.
 bool StandardFolder(CategoryRun& run, const std::wstring& folder, Step step,
                     const std::wstring& subject) {
-    run.state.CurrentPath = folder;
     if (folder.empty() || !run.services.files.DirectoryExists(folder)) return false;
     if (step == Step::WhenFound) run.walkers.AdvanceProgress(kCategoryStep);
     if (!run.walkers.Permitted(folder)) return false;
     Row(run, subject);
-    run.walkers.DeleteFolderTree(run.state.CurrentPath, false);
+    run.walkers.DeleteFolderTree(folder, Top::Keep);
     return true;
 }
 
 void EmptyIfPresent(CategoryRun& run, const std::wstring& folder) {
-    run.state.CurrentPath = folder;
     if (!folder.empty() && run.services.files.DirectoryExists(folder))
-        run.walkers.DeleteFolderTree(run.state.CurrentPath, false);
+        run.walkers.DeleteFolderTree(folder, Top::Keep);
 }
 
 // WinDir + "System32\" + rest as this 32-bit program must open it: on 64-bit Windows
@@ -140,16 +136,13 @@ void Hotfixes(CategoryRun& run) {
             const std::wstring full = win + entry.name;
             if (entry.IsDirectory()) {
                 if (entry.name.compare(0, 12, L"$NtUninstall") == 0 && entry.name.size() >= 12) {
-                    files.SetAttributes(full, attr::Normal);
+                    run.walkers.Action().ClearAttributes(full);
                     run.walkers.ShellDeletePath(full);
                 }
             } else if (entry.name.compare(0, 2, L"KB") == 0 && entry.name.size() >= 6 &&
                        entry.name.compare(entry.name.size() - 4, 4, L".log") == 0) {
-                files.SetAttributes(full, attr::Normal);
-                if (run.walkers.RemoveFile(full)) {
-                    ++run.state.DeletedCount;
-                    run.walkers.ShowDeletedCount(L": ");
-                }
+                run.walkers.Action().ClearAttributes(full);
+                run.walkers.RemoveFile(full, Tally::Shown);
             }
         }
     }
@@ -162,7 +155,7 @@ void UpdateDataStore(CategoryRun& run) {
     StandardFolder(run, Below(run.state.WinDir, L"SoftwareDistribution\\DataStore\\"),
                    Step::WhenFound, run.options.Hint(Option::DataStore));
     const std::wstring database = Below(run.state.WinDir, L"SoftwareDistribution\\DataStore.edb");
-    if (run.services.files.FileExists(database)) run.walkers.RemoveFile(database);
+    if (run.services.files.FileExists(database)) run.walkers.RemoveFile(database, Tally::None);
 }
 
 void ReadyBoost(CategoryRun& run) {
@@ -187,30 +180,30 @@ void BurnCache(CategoryRun& run) {
 
 void SideBySideStore(CategoryRun& run) {
     RunState& state = run.state;
-    state.CurrentPath = Below(state.WinDir, L"winsxs\\");
-    if (!run.services.files.DirectoryExists(state.CurrentPath)) return;
+    const std::wstring store = Below(state.WinDir, L"winsxs\\");
+    if (!run.services.files.DirectoryExists(store)) return;
     run.walkers.AdvanceProgress(kCategoryStep);
     Row(run, run.options.Caption(Option::Winsxs));
-    // CurrentPath stays the store itself, so each subfolder goes once it is empty.
-    const std::wstring store = state.CurrentPath;
+    // The store stays; each of these subfolders goes once it is empty.
     for (const wchar_t* sub : {L"Backup\\", L"ManifestCache\\", L"Temp\\"})
-        run.walkers.DeleteFolderTree(store + sub, false);
+        run.walkers.DeleteFolderTree(store + sub, Top::Remove);
 }
 
 void MediaPlayerCache(CategoryRun& run) {
     RunState& state = run.state;
-    state.CurrentPath = Below(state.LocalAppData, L"Microsoft\\Media Player\\");
-    if (!run.services.files.DirectoryExists(state.CurrentPath)) return;
+    const std::wstring player = Below(state.LocalAppData, L"Microsoft\\Media Player\\");
+    if (!run.services.files.DirectoryExists(player)) return;
     Row(run, run.options.Caption(Option::WMPcache));
-    run.walkers.DeleteMatching(state.CurrentPath, L"Cache", false, true, L"*.*", false, L"");
+    run.walkers.DeleteMatching(
+        player, MatchRules().Folders(L"Cache", NameTest::Within).Files(L"*.*", NameTest::Within));
 }
 
 void MediaPlayerDatabase(CategoryRun& run) {
     RunState& state = run.state;
-    state.CurrentPath = Below(state.LocalAppData, L"Microsoft\\Media Player\\");
-    if (!run.services.files.DirectoryExists(state.CurrentPath)) return;
+    const std::wstring player = Below(state.LocalAppData, L"Microsoft\\Media Player\\");
+    if (!run.services.files.DirectoryExists(player)) return;
     Row(run, run.options.Caption(Option::WMPdatabase));
-    run.walkers.DeleteMatching(state.CurrentPath, L"", false, true, L"", false, L".wmdb");
+    run.walkers.DeleteMatching(player, MatchRules().Extension(L".wmdb"));
 }
 
 void PollSearchService(CategoryRun& run) {
@@ -225,9 +218,9 @@ void PollSearchService(CategoryRun& run) {
     run.searchTimer.SetEnabled(false);
     Row(run, run.options.Caption(Option::SearchDB));
     const std::wstring folder = state.PendingSearchPath;
-    run.walkers.DeleteMatching(folder, L"SystemIndex", false, true, L"", true, L"");
+    run.walkers.DeleteMatching(folder, MatchRules().Folders(L"SystemIndex", NameTest::Within));
     for (const wchar_t* extension : {L".edb", L".log", L".jrs"})
-        run.walkers.DeleteMatching(folder, L"", true, false, L"", true, extension);
+        run.walkers.DeleteMatching(folder, MatchRules().Extension(extension));
 }
 
 } // namespace engine

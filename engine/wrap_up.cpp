@@ -32,7 +32,8 @@ private:
 std::vector<std::wstring> Captions(forms::ListView& list) {
     std::vector<std::wstring> captions;
     captions.reserve(static_cast<std::size_t>(list.Count()));
-    for (int i = 0; i < list.Count(); ++i) captions.push_back(list.Item(i).caption);
+    for (int i = 0; i < list.Count(); ++i)
+        captions.push_back(list.Item(i).caption);
     return captions;
 }
 
@@ -66,7 +67,7 @@ bool WrapUp::Run() {
 void WrapUp::AddSummaryRow() {
     const std::wstring caption = services_.locale.TimeOfDayText() + L" " +
                                  Text(Stopped() ? 55 : 56) + L" " +
-                                 std::to_wstring(state_.DeletedCount) + L" " + Text(57);
+                                 std::to_wstring(state_.Deleted.Items) + L" " + Text(57);
     view_.rows.List().Add(caption, false, picture::Status);
 }
 
@@ -81,7 +82,7 @@ bool WrapUp::AskOrInform() {
     if (state_.Unattended) return false;
     const bool resultsBox = options_.On(Option::Displayresultsbox);
     std::wstring text;
-    if (resultsBox) text = std::to_wstring(state_.DeletedCount) + L" " + Text(60);
+    if (resultsBox) text = std::to_wstring(state_.Deleted.Items) + L" " + Text(60);
     // A stopped run never empties the bins, so asking would be a question without effect.
     if (options_.On(Option::ShowEmptyrecycle) && !Stopped()) {
         text += L"\n" + Text(61);
@@ -144,7 +145,8 @@ void WrapUp::CountWhatStayed() {
     // Counted on from the targets refused as a whole during the run.
     std::uint32_t attributes = 0;
     for (std::wstring path : state_.Refused) {
-        while (path.size() > 3 && path.back() == L'\\') path.pop_back();
+        while (path.size() > 3 && path.back() == L'\\')
+            path.pop_back();
         if (services_.files.GetAttributes(path, attributes)) ++state_.StayedCount;
     }
 }

@@ -59,9 +59,6 @@ public:
     forms::TabSheet General{PageControl1, L"General", L"General"};
     settings::OptionBoxes GeneralBoxes{
         General, {settings::Place::General, settings::Place::LogRow}, boxes_};
-    // The walkers still reach these two by their designer names.
-    forms::CheckBox& CheckBox3 = Box(settings::Option::Recycle);
-    forms::CheckBox& CheckBox24 = Box(settings::Option::Display);
     forms::Edit Edit2{&General, L"Edit2"};
     forms::UpDown UpDown1{&General, L"UpDown1"};
     forms::Label Label3{&General, L"Label3"};

@@ -261,7 +261,7 @@ TEST_F(CachesTest, GoogleEarthCacheFileWithOrWithoutBackslash) {
     Clean(settings::Option::GoogleEarth);
     EXPECT_FALSE(Exists(cache + L"\\dbCache.dat"));
     EXPECT_TRUE(Exists(cache + L"\\dbCache.dat.index"));
-    EXPECT_EQ(State().DeletedCount, 1);
+    EXPECT_EQ(State().Deleted.Items, 1);
     EXPECT_EQ(Form1().StatusBar1.Panel(1).text, L"untouched");
     EXPECT_EQ(RowsWith(L"Clean Google Earth Cache"), 1);
 
@@ -269,7 +269,7 @@ TEST_F(CachesTest, GoogleEarthCacheFileWithOrWithoutBackslash) {
     fakes.registry.SetString(earth, L"CachePath", cache + L"\\");
     Clean(settings::Option::GoogleEarth);
     EXPECT_FALSE(Exists(cache + L"\\dbCache.dat"));
-    EXPECT_EQ(State().DeletedCount, 2);
+    EXPECT_EQ(State().Deleted.Items, 2);
 }
 
 TEST_F(CachesTest, GoogleEarthWithoutAUsablePathDeletesNothing) {
@@ -286,7 +286,7 @@ TEST_F(CachesTest, GoogleEarthWithoutAUsablePathDeletesNothing) {
                        StoredValue{ValueType::Dword, 3, {}});
     EXPECT_NO_THROW(Clean(settings::Option::GoogleEarth));
     EXPECT_TRUE(fakes.files.Removed.empty());
-    EXPECT_EQ(State().DeletedCount, 0);
+    EXPECT_EQ(State().Deleted.Items, 0);
 }
 
 TEST_F(CachesTest, SafariCacheIsCountedWithoutRefreshingTheStatusBar) {
@@ -296,7 +296,7 @@ TEST_F(CachesTest, SafariCacheIsCountedWithoutRefreshingTheStatusBar) {
     Clean(settings::Option::SafariCache);
     EXPECT_FALSE(Exists(safari + L"Cache.db"));
     EXPECT_TRUE(Exists(safari + L"History.plist"));
-    EXPECT_EQ(State().DeletedCount, 1);
+    EXPECT_EQ(State().Deleted.Items, 1);
     EXPECT_EQ(Form1().StatusBar1.Panel(1).text, L"untouched");
     EXPECT_EQ(RowsWith(L"Clean Apple Safari Cache"), 1);
 
@@ -304,7 +304,7 @@ TEST_F(CachesTest, SafariCacheIsCountedWithoutRefreshingTheStatusBar) {
     fakes.files.AddFile(safari + L"Cache.db");
     fakes.files.Lock(safari + L"Cache.db");
     Clean(settings::Option::SafariCache);
-    EXPECT_EQ(State().DeletedCount, 1);
+    EXPECT_EQ(State().Deleted.Items, 1);
 }
 
 // --- Folders emptied and kept ---

@@ -50,7 +50,7 @@ TEST_F(GuardTest, TemporaryFolderThatNamesTheUsersFilesIsRefused) {
         fakes.files.Temp = temp;
         CleanNow();
         EXPECT_EQ(before, FilesLeft()) << testing::PrintToString(std::wstring(temp));
-        EXPECT_EQ(State().DeletedCount, 0);
+        EXPECT_EQ(State().Deleted.Items, 0);
         EXPECT_TRUE(AnyRowContains(kRefused) || !fakes.files.DirectoryExists(temp))
             << testing::PrintToString(std::wstring(temp));
     }

@@ -39,7 +39,7 @@ TEST_F(LocationsTest, HotfixLeftoversFollowTheirExactForms) {
     EXPECT_TRUE(fakes.files.Under(win + L"SoftwareDistribution\\Download").empty());
     EXPECT_FALSE(Exists(win + L"AppPatch\\sysmain.sdb"));
     EXPECT_TRUE(AnyRowContains(L"Clean Windows hotfix or patch"));
-    EXPECT_GE(State().DeletedCount, 2);
+    EXPECT_GE(State().Deleted.Items, 2);
 }
 
 TEST_F(LocationsTest, UpdateServiceIsRestartedOnlyWhenTheRunStoppedIt) {

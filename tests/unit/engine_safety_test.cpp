@@ -83,7 +83,7 @@ TEST_F(SafetyTest, RecycleOnLetsNothingOfTheUsersFoldersGoForGood) {
     EXPECT_TRUE(Exists(L"C:\\Dotted\\.keep")) << "a folder holding a dot entry is not handed over";
     EXPECT_EQ(fakes.shell.RecycleBin,
               (std::vector<std::wstring>{L"C:\\Old\\a.txt", L"C:\\Old\\"}));
-    EXPECT_EQ(State().DeletedCount, 3);
+    EXPECT_EQ(State().Deleted.Items, 3);
 }
 
 // What a folder's removal took before something in it refused went uncounted, and so
@@ -96,7 +96,7 @@ TEST_F(SafetyTest, EveryItemThatWentIsCounted) {
     fakes.files.Lock(std::wstring(kTemp) + L"sub\\open.db");
     CleanNow();
     EXPECT_EQ(fakes.files.Under(kTemp).size(), 2u);
-    EXPECT_EQ(State().DeletedCount, 2);
+    EXPECT_EQ(State().Deleted.Items, 2);
 
     OnlyCategories({});
     Form2().Box(settings::Option::Recycle).SetChecked(false);
@@ -105,7 +105,7 @@ TEST_F(SafetyTest, EveryItemThatWentIsCounted) {
     Form2().DeleteFolderList().Add(L"C:\\Empty", true);
     CleanNow();
     EXPECT_FALSE(Exists(L"C:\\Empty"));
-    EXPECT_EQ(State().DeletedCount, 1);
+    EXPECT_EQ(State().Deleted.Items, 1);
 }
 
 } // namespace

@@ -24,7 +24,7 @@ protected:
         Form1().Rows.AddResultRow(L"18:00:01 Begin Clean Temporary Folder", 1);
         fakes.locale.TimeOfDay = L"18:00:05";
         fakes.shell.RecycleBin = {L"C:\\old.txt"};
-        State().DeletedCount = 7;
+        State().Deleted.Items = 7;
         State().ItemRowsPhase = true;
     }
 
