@@ -12,6 +12,7 @@
 
 namespace {
 
+using engine::Ui;
 using platform::RegistryRoot;
 
 constexpr int kButtonTop = 2;
@@ -198,23 +199,29 @@ void TForm1::RestorePlacement(platform::RegistryKey& key) {
 
 void TForm1::LoadUiText() {
     UiText.Load(RichEdit1);
-    SetCaption(UiText[0]);
+    SetCaption(UiText[Ui::Title]);
     struct Texts {
         forms::SpeedButton TForm1::*button;
-        int caption;
-        int hint;
+        Ui caption;
+        Ui hint;
     };
-    const Texts texts[] = {{&TForm1::SpeedButton6, 1, 2},  {&TForm1::SpeedButton1, 5, 6},
-                           {&TForm1::SpeedButton4, 7, 8},  {&TForm1::SpeedButton7, 9, 10},
-                           {&TForm1::SpeedButton5, 11, 12}, {&TForm1::SpeedButton2, 13, 14},
-                           {&TForm1::SpeedButton3, 15, 16}, {&TForm1::SpeedButton8, 67, 68}};
+    const Texts texts[] = {
+        {&TForm1::SpeedButton6, Ui::Clean, Ui::CleanHint},
+        {&TForm1::SpeedButton1, Ui::Options, Ui::OptionsHint},
+        {&TForm1::SpeedButton4, Ui::Help, Ui::HelpHint},
+        {&TForm1::SpeedButton7, Ui::FileList, Ui::FileListHint},
+        {&TForm1::SpeedButton5, Ui::Rename, Ui::RenameHint},
+        {&TForm1::SpeedButton2, Ui::About, Ui::AboutHint},
+        {&TForm1::SpeedButton3, Ui::Exit, Ui::ExitHint},
+        {&TForm1::SpeedButton8, Ui::Analyze, Ui::AnalyzeHint},
+    };
     for (const Texts& t : texts) {
         (this->*t.button).SetCaption(UiText[t.caption]);
         (this->*t.button).SetHint(UiText[t.hint]);
     }
-    ShowText1.Caption = UiText[42];
-    OnlyIcons1.Caption = UiText[43];
-    Modify1.Caption = UiText[64];
+    ShowText1.Caption = UiText[Ui::ShowText];
+    OnlyIcons1.Caption = UiText[Ui::OnlyIcons];
+    Modify1.Caption = UiText[Ui::ModifyOptions];
 }
 
 void TForm1::Timer1Timer() {
@@ -337,14 +344,14 @@ void TForm1::ShowText1Click() {
     OnlyIcons1.Checked = false;
     ShowText1.Checked = true;
     if (!SpeedButton3.Caption().empty()) return;
-    SpeedButton1.SetCaption(UiText[5]);
-    SpeedButton2.SetCaption(UiText[13]);
-    SpeedButton3.SetCaption(UiText[15]);
-    SpeedButton4.SetCaption(UiText[7]);
-    SpeedButton7.SetCaption(UiText[9]);
-    SpeedButton6.SetCaption(UiText[1]);
-    SpeedButton5.SetCaption(UiText[11]);
-    SpeedButton8.SetCaption(UiText[67]);
+    SpeedButton1.SetCaption(UiText[Ui::Options]);
+    SpeedButton2.SetCaption(UiText[Ui::About]);
+    SpeedButton3.SetCaption(UiText[Ui::Exit]);
+    SpeedButton4.SetCaption(UiText[Ui::Help]);
+    SpeedButton7.SetCaption(UiText[Ui::FileList]);
+    SpeedButton6.SetCaption(UiText[Ui::Clean]);
+    SpeedButton5.SetCaption(UiText[Ui::Rename]);
+    SpeedButton8.SetCaption(UiText[Ui::Analyze]);
     Panel2.SetHeight(80);
     LayOutButtons(72, 75, 73);
     settings::WindowSettings::SaveTextMode(*windowSettings_.Open(), true);

@@ -8,14 +8,12 @@ namespace app {
 
 namespace {
 
-constexpr int kUnknownSwitchLine = 66;
-
 int ShowUsage(forms::Application& application, platform::Services& services,
               const StartRequest& request) {
     namespace mb = platform::mb;
     const bool bad = request.mode == StartMode::BadSwitch;
     const std::wstring text =
-        bad ? ShippedUiText(kUnknownSwitchLine) + L" " + request.badSwitch + L"\n\n" + kUsageText
+        bad ? ShippedUiText(engine::Ui::UnknownSwitch) + L" " + request.badSwitch + L"\n\n" + kUsageText
             : std::wstring(kUsageText);
     services.messages.Show(text, application.Title,
                            mb::Ok | (bad ? mb::IconWarning : mb::IconInformation));

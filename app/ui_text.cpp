@@ -6,14 +6,8 @@ void UiTextTable::Load(const forms::RichEdit& holder) {
     lines_.insert(lines_.end(), holder.Lines().begin(), holder.Lines().end());
 }
 
-const std::wstring& UiTextTable::operator[](int n) const {
-    static const std::wstring empty;
-    if (n < 0 || n >= Count()) return empty;
-    return lines_[static_cast<size_t>(n)];
-}
-
-std::wstring ShippedUiText(int n) {
-    if (n < 0) return {};
+std::wstring ShippedUiText(engine::Ui id) {
+    const int n = static_cast<int>(id);
     const std::wstring lines = kUiTextLines;
     size_t start = 0;
     for (int i = 0; i < n; ++i) {

@@ -29,7 +29,7 @@ bool IsPlainName(const std::wstring& name) {
 }
 
 void Row(CategoryRun& run, const std::wstring& subject) {
-    run.rows.AddStampedRow(run.walkers.Text(1), subject, picture::Status);
+    run.rows.AddStampedRow(run.walkers.Text(Ui::Clean), subject, picture::Status);
 }
 
 bool FolderThere(CategoryRun& run, const std::wstring& path) {

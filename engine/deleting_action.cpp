@@ -44,11 +44,11 @@ DeletingAction::DeletingAction(RunDisplay& display, RunState& state, RunRules ru
       shell_(services.shell) {}
 
 void DeletingAction::Entering(const std::wstring& folder) {
-    display_.SetStatus(display_.Text(17) + L" " + folder);
+    display_.SetStatus(display_.Text(Ui::Cleaning) + L" " + folder);
 }
 
 void DeletingAction::ShowDeleting(const std::wstring& path) {
-    display_.SetStatus(display_.Text(17) + L" " + path);
+    display_.SetStatus(display_.Text(Ui::Cleaning) + L" " + path);
     display_.Pump();
 }
 

@@ -99,7 +99,7 @@ public:
         permitted_.clear();
     }
 
-    const std::wstring& Text(int n) const { return display_.Text(n); }
+    const std::wstring& Text(Ui id) const { return display_.Text(id); }
     void StepProgress() { display_.StepProgress(); }
     void AdvanceProgress(int by) { display_.AdvanceProgress(by); }
     void SetStatus(const std::wstring& text) { display_.SetStatus(text); }

@@ -30,27 +30,27 @@ void CleanRun::ArmStart() {
 std::wstring CleanRun::ConfirmationText() const {
     const auto& text = walkers_;
     std::wstring t;
-    if (!options_.On(Option::Recycle)) t = L"\n" + text.Text(23);
-    if (!c_.rows.FileTypesText.empty()) t += L"\n" + text.Text(40) + L": " + c_.rows.FileTypesText;
-    if (!c_.rows.FileNamesText.empty()) t += L"\n" + text.Text(41) + L": " + c_.rows.FileNamesText;
+    if (!options_.On(Option::Recycle)) t = L"\n" + text.Text(Ui::PermanentWarning);
+    if (!c_.rows.FileTypesText.empty()) t += L"\n" + text.Text(Ui::FileTypes) + L": " + c_.rows.FileTypesText;
+    if (!c_.rows.FileNamesText.empty()) t += L"\n" + text.Text(Ui::FileNames) + L": " + c_.rows.FileNamesText;
     bool anyPath = false;
     const forms::ListView& paths = options_.SearchPaths();
     for (int i = 0; i < paths.Count(); ++i) {
         if (!paths.Item(i).checked) continue;
-        t += L"\n" + text.Text(26) + L": " + paths.Item(i).caption;
+        t += L"\n" + text.Text(Ui::SearchPath) + L": " + paths.Item(i).caption;
         anyPath = true;
     }
-    if (!anyPath) t += L"\n" + text.Text(26) + L": " + text.Text(27);
+    if (!anyPath) t += L"\n" + text.Text(Ui::SearchPath) + L": " + text.Text(Ui::None);
     const forms::ListView& folders = options_.FoldersToDelete();
     for (int i = 0; i < folders.Count(); ++i)
-        if (folders.Item(i).checked) t += L"\n" + text.Text(29) + L": " + folders.Item(i).caption;
+        if (folders.Item(i).checked) t += L"\n" + text.Text(Ui::DeleteFolders) + L": " + folders.Item(i).caption;
     return t;
 }
 
 bool CleanRun::Confirmed() {
     if (State.Unattended || !options_.On(Option::Displaybox)) return true;
     const std::wstring message =
-        walkers_.Text(44) + L": \n" + ConfirmationText() + L"\n\n" + walkers_.Text(45);
+        walkers_.Text(Ui::DefinitionsAre) + L": \n" + ConfirmationText() + L"\n\n" + walkers_.Text(Ui::ConfirmDefinitions);
     return services_.messages.Show(message, L"Clean Confirmation", kQuestion) ==
            platform::answer::Yes;
 }
@@ -78,7 +78,7 @@ void CleanRun::EnterRunningState() {
     c_.rows.SummaryShown = false;
     c_.rows.List().Clear();
     c_.resultsMenu.AutoPopup = false;
-    c_.rows.List().SetColumnCaption(0, walkers_.Text(46) + L":");
+    c_.rows.List().SetColumnCaption(0, walkers_.Text(Ui::CleanResults) + L":");
     State.Deleted = Accounting{};
     State.Refused.clear();
     State.StayedCount = 0;
@@ -90,9 +90,9 @@ void CleanRun::EnterRunningState() {
     State.CategoryLabel.clear();
     c_.clockTimer.SetEnabled(true);
     State.StopRequested = false;
-    c_.cleanButton.SetCaption(c_.onlyIcons.Checked ? L"" : walkers_.Text(3));
+    c_.cleanButton.SetCaption(c_.onlyIcons.Checked ? L"" : walkers_.Text(Ui::Stop));
     c_.cleanButton.SetGlyph(c_.stopGlyph.Picture);
-    c_.cleanButton.SetHint(walkers_.Text(4));
+    c_.cleanButton.SetHint(walkers_.Text(Ui::StopHint));
 }
 
 void CleanRun::RunCategories() {
@@ -123,9 +123,9 @@ void CleanRun::RunCategory(Option option, const settings::RunRow& row) {
 void CleanRun::ReturnToIdle() {
     c_.progress.SetVisible(false);
     c_.clockTimer.SetEnabled(false);
-    c_.cleanButton.SetCaption(c_.onlyIcons.Checked ? L"" : walkers_.Text(1));
+    c_.cleanButton.SetCaption(c_.onlyIcons.Checked ? L"" : walkers_.Text(Ui::Clean));
     c_.cleanButton.SetGlyph(c_.cleanGlyph.Picture);
-    c_.cleanButton.SetHint(walkers_.Text(2));
+    c_.cleanButton.SetHint(walkers_.Text(Ui::CleanHint));
 }
 
 void CleanRun::StopRequest() {
@@ -135,7 +135,7 @@ void CleanRun::StopRequest() {
         return;
     }
     c_.clockTimer.SetEnabled(false);
-    const int answer = services_.messages.Show(walkers_.Text(63), L"Stop Confirmation", kQuestion);
+    const int answer = services_.messages.Show(walkers_.Text(Ui::StopQuestion), L"Stop Confirmation", kQuestion);
     // The clock only pauses while the question is open, whatever the answer.
     c_.clockTimer.SetEnabled(true);
     if (answer == platform::answer::Yes) State.StopRequested = true;
@@ -154,7 +154,7 @@ void CleanRun::ClockTick() {
         int next = c_.progress.Position() + kClockStep;
         c_.progress.SetPosition(next >= c_.progress.Max() ? 0 : next);
     }
-    c_.status.SetPanelText(2, walkers_.Text(35) + L": " + ElapsedText(State.ElapsedSeconds));
+    c_.status.SetPanelText(2, walkers_.Text(Ui::Past) + L": " + ElapsedText(State.ElapsedSeconds));
     c_.status.Refresh();
 }
 

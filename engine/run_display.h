@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "engine/rows.h"
+#include "engine/ui_lines.h"
 #include "forms/application.h"
 #include "forms/controls.h"
 #include "forms/status_bar.h"
@@ -24,7 +25,7 @@ class RunDisplay {
 public:
     explicit RunDisplay(RunView view) : view_(view) {}
 
-    const std::wstring& Text(int n) const;
+    const std::wstring& Text(Ui id) const { return UiLine(view_.text, id); }
     ResultRows& Rows() { return view_.rows; }
     void SetStatus(const std::wstring& text);
     void ShowDeletedCount(int count, const std::wstring& separator = L" ");

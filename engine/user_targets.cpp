@@ -57,12 +57,12 @@ void UserTargets::DeleteFolders() {
         if (!item.checked || !walkers_.Permitted(item.caption)) continue;
         const std::wstring folder = walkers_.Guard().Canonical(item.caption).value_or(L"");
         if (folder.empty() || !services_.files.DirectoryExists(folder)) continue;
-        rows_.AddStampedRow(walkers_.Text(1), item.caption, picture::Status);
+        rows_.AddStampedRow(walkers_.Text(Ui::Clean), item.caption, picture::Status);
         const Top top = options_.On(Option::Delfolder) ? Top::Remove : Top::Keep;
         if (walkers_.DeleteFolderTree(WithBackslash(folder), top))
-            rows_.AddStampedRow(walkers_.Text(51), item.caption, picture::Status);
+            rows_.AddStampedRow(walkers_.Text(Ui::SuccessfullyClean), item.caption, picture::Status);
         else
-            rows_.AddStampedRow(walkers_.Text(52), item.caption, picture::Warning);
+            rows_.AddStampedRow(walkers_.Text(Ui::NotCleanAllOf), item.caption, picture::Warning);
     }
 }
 
@@ -77,9 +77,9 @@ void UserTargets::DeleteFiles() {
         const std::wstring file = walkers_.Guard().Canonical(item.caption).value_or(L"");
         if (file.empty() || !services_.files.FileExists(file)) continue;
         if (walkers_.ShellDeletePath(file))
-            rows_.AddStampedRow(walkers_.Text(51), item.caption, picture::Status);
+            rows_.AddStampedRow(walkers_.Text(Ui::SuccessfullyClean), item.caption, picture::Status);
         else
-            rows_.AddStampedRow(walkers_.Text(53), item.caption, picture::DeletedFile);
+            rows_.AddStampedRow(walkers_.Text(Ui::NotClean), item.caption, picture::DeletedFile);
     }
 }
 
@@ -107,10 +107,10 @@ void UserTargets::SearchPaths() {
         if (state_.StopRequested) break;
         const forms::ListItem item = list.Item(i);
         if (!item.checked) continue;
-        rows_.AddStampedRow(walkers_.Text(54), item.caption, picture::Status);
+        rows_.AddStampedRow(walkers_.Text(Ui::BeginSearch), item.caption, picture::Status);
         std::optional<std::wstring> path = walkers_.Guard().Resolve(item.caption);
         if (!path) {
-            rows_.AddStampedRow(walkers_.Text(65), item.caption, picture::Warning);
+            rows_.AddStampedRow(walkers_.Text(Ui::Refused), item.caption, picture::Warning);
             continue;
         }
         ScanSearchPath(*path);
@@ -132,7 +132,7 @@ bool UserTargets::ScanSearchPath(const std::wstring& path) {
     if (!services_.files.DirectoryExists(path)) return true;
     if (Excluded(path)) return false;
     const std::wstring dir = WithBackslash(path);
-    walkers_.SetStatus(walkers_.Text(21) + L" " + dir);
+    walkers_.SetStatus(walkers_.Text(Ui::Searching) + L" " + dir);
     platform::FolderEntries entries(services_.files, dir);
     // A folder that cannot be listed is not known to be empty.
     if (!entries.Listed()) return false;
@@ -155,7 +155,7 @@ bool UserTargets::ScanSearchPath(const std::wstring& path) {
             if (ScanSearchPath(full) && options_.On(Option::Empfolder) &&
                 !walkers_.Guard().KeepsEmptyFolder(full) &&
                 walkers_.ShellDeletePath(full, entry.attributes) && options_.On(Option::Display))
-                ListItem(full + L" (" + walkers_.Text(19) + L")", picture::DeletedFolder);
+                ListItem(full + L" (" + walkers_.Text(Ui::EmptyFolder) + L")", picture::DeletedFolder);
             continue;
         }
         walkers_.StepProgress();
@@ -166,7 +166,7 @@ bool UserTargets::ScanSearchPath(const std::wstring& path) {
             !walkers_.ShellDeletePath(full, entry.attributes, entry.size))
             continue;
         if (!options_.On(Option::Display)) continue;
-        ListItem(match == FileMatch::ZeroSize ? full + L" (" + walkers_.Text(20) + L")" : full,
+        ListItem(match == FileMatch::ZeroSize ? full + L" (" + walkers_.Text(Ui::ZeroByte) + L")" : full,
                  picture::DeletedFile);
     }
     return empty;

@@ -12,22 +12,22 @@ constexpr int kSearchRetryTicks = 300;
 constexpr int kSearchGiveUpTicks = 600;
 
 void Row(CategoryRun& run, const std::wstring& subject) {
-    run.rows.AddStampedRow(run.walkers.Text(1), subject, picture::Status);
+    run.rows.AddStampedRow(run.walkers.Text(Ui::Clean), subject, picture::Status);
 }
 
 void RunHidden(CategoryRun& run, const char* command) {
     run.services.processes.Run(command, platform::show::Hide);
 }
 
-void TemporaryCategory(CategoryRun& run, const std::wstring& folder, int labelText) {
+void TemporaryCategory(CategoryRun& run, const std::wstring& folder, Ui labelText) {
     RunState& state = run.state;
     if (folder.empty() || !run.services.files.DirectoryExists(folder)) return;
     if (!run.walkers.Permitted(folder)) return;
     state.CategoryLabel = run.walkers.Text(labelText) + L" (" + folder + L")";
-    run.rows.AddStampedRow(run.walkers.Text(48), state.CategoryLabel, picture::Status);
+    run.rows.AddStampedRow(run.walkers.Text(Ui::Begin), state.CategoryLabel, picture::Status);
     run.walkers.DeleteFolderTree(folder, Top::Keep);
     if (!state.StopRequested)
-        run.rows.AddStampedRow(run.walkers.Text(49), state.CategoryLabel, picture::Status);
+        run.rows.AddStampedRow(run.walkers.Text(Ui::Finished), state.CategoryLabel, picture::Status);
 }
 
 // Whether a folder category steps the bar itself once its folder is found, or was
@@ -63,11 +63,11 @@ std::wstring RealSystem32(CategoryRun& run, const std::wstring& rest) {
 // The table has the bar stepped before each of these that steps first.
 
 void TemporaryFolder(CategoryRun& run) {
-    TemporaryCategory(run, run.services.files.TempFolder(), 47);
+    TemporaryCategory(run, run.services.files.TempFolder(), Ui::CleanTemporaryFolder);
 }
 
 void InternetCache(CategoryRun& run) {
-    TemporaryCategory(run, run.walkers.SpecialFolderPath(platform::csidl::InternetCache), 50);
+    TemporaryCategory(run, run.walkers.SpecialFolderPath(platform::csidl::InternetCache), Ui::CleanInternetCache);
 }
 
 void WorkOutBasePaths(CategoryRun& run) {

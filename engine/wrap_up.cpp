@@ -43,12 +43,6 @@ WrapUp::WrapUp(RunView view, RunState& state, const settings::Options& options,
                platform::Services& services)
     : view_(view), state_(state), options_(options), services_(services) {}
 
-const std::wstring& WrapUp::Text(int n) const {
-    static const std::wstring empty;
-    return n >= 0 && n < static_cast<int>(view_.text.size()) ? view_.text[static_cast<size_t>(n)]
-                                                             : empty;
-}
-
 bool WrapUp::Run() {
     state_.ItemRowsPhase = false;
     AddSummaryRow();
@@ -66,13 +60,13 @@ bool WrapUp::Run() {
 // Added to the list directly: the summary is not scrolled into view like a result.
 void WrapUp::AddSummaryRow() {
     const std::wstring caption = services_.locale.TimeOfDayText() + L" " +
-                                 Text(Stopped() ? 55 : 56) + L" " +
-                                 std::to_wstring(state_.Deleted.Items) + L" " + Text(57);
+                                 Text(Stopped() ? Ui::UserStopped : Ui::CleanFinished) + L" " +
+                                 std::to_wstring(state_.Deleted.Items) + L" " + Text(Ui::HadBeenCleaned);
     view_.rows.List().Add(caption, false, picture::Status);
 }
 
 void WrapUp::ShowStatus() {
-    view_.status.SetPanelText(0, L" " + Text(Stopped() ? 58 : 59));
+    view_.status.SetPanelText(0, L" " + Text(Stopped() ? Ui::CleanStopped : Ui::CleanedOver));
     // Texts may wait a moment to be shown; the run's last ones show before the boxes and
     // the blocking calls that follow.
     view_.status.Refresh();
@@ -82,10 +76,10 @@ bool WrapUp::AskOrInform() {
     if (state_.Unattended) return false;
     const bool resultsBox = options_.On(Option::Displayresultsbox);
     std::wstring text;
-    if (resultsBox) text = std::to_wstring(state_.Deleted.Items) + L" " + Text(60);
+    if (resultsBox) text = std::to_wstring(state_.Deleted.Items) + L" " + Text(Ui::HadBeenDeleted);
     // A stopped run never empties the bins, so asking would be a question without effect.
     if (options_.On(Option::ShowEmptyrecycle) && !Stopped()) {
-        text += L"\n" + Text(61);
+        text += L"\n" + Text(Ui::EmptyBinsQuestion);
         return services_.messages.Show(text, L"Clear Confirmation", kQuestion) ==
                platform::answer::Yes;
     }
@@ -100,7 +94,7 @@ void WrapUp::EmptyRecycleBins() {
     const platform::WindowHandle owner =
         main ? view_.app.GetBackend().NativeWindow(*main) : nullptr;
     if (services_.shell.EmptyRecycleBins(owner))
-        view_.rows.List().Add(services_.locale.TimeOfDayText() + L" " + Text(62), false,
+        view_.rows.List().Add(services_.locale.TimeOfDayText() + L" " + Text(Ui::BinsEmptied), false,
                               picture::Status);
 }
 

@@ -31,7 +31,7 @@ private:
     void PlayEndSound();
     void SaveTotalDeleted();
     void CountWhatStayed();
-    const std::wstring& Text(int n) const;
+    const std::wstring& Text(Ui id) const { return UiLine(view_.text, id); }
     bool Stopped() const { return state_.StopRequested; }
 
     RunView view_;

@@ -1,5 +1,6 @@
 #include "settings/explorer_verb.h"
 
+#include "engine/ui_lines.h"
 #include "platform/paths.h"
 #include "settings/option_set.h"
 
@@ -9,9 +10,10 @@ namespace {
 
 using platform::RegistryRoot;
 
-const std::wstring& Line(const std::vector<std::wstring>& text, size_t n) {
-    static const std::wstring empty;
-    return n < text.size() ? text[n] : empty;
+using engine::Ui;
+
+const std::wstring& Line(const std::vector<std::wstring>& text, Ui id) {
+    return engine::UiLine(text, id);
 }
 
 } // namespace
@@ -50,7 +52,7 @@ void OfferCommandLineFolder(const std::vector<std::wstring>& arguments, TForm2& 
         const std::optional<std::wstring> listed = platform::NormalizePath(paths.Item(i).caption);
         if (services.files.SameIgnoringCase(listed.value_or(paths.Item(i).caption), folder)) return;
     }
-    const std::wstring question = Line(uiText, 37) + L" '" + folder + L"' " + Line(uiText, 38);
+    const std::wstring question = Line(uiText, Ui::AddQuestion) + L" '" + folder + L"' " + Line(uiText, Ui::ToSearchPath);
     const unsigned flags =
         platform::mb::YesNo | platform::mb::IconQuestion | platform::mb::TaskModal;
     if (services.messages.Show(question, L"Add path", flags) != platform::answer::Yes) return;

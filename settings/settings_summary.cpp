@@ -1,47 +1,34 @@
 #include "settings/settings_summary.h"
 
+#include "engine/ui_lines.h"
+
 #include "settings/option_set.h"
 #include "settings/option_table.h"
 
 namespace settings {
 namespace {
 
-// Lines of the main window's text table that the summary shows.
-namespace text {
-constexpr int Column = 22;
-constexpr int PermanentWarning = 23;
-constexpr int FileTypes = 24;
-constexpr int FileNames = 25;
-constexpr int SearchPath = 26;
-constexpr int None = 27;
-constexpr int ExcludePath = 28;
-constexpr int DeleteFolders = 29;
-constexpr int DeleteFiles = 30;
-constexpr int Categories = 31;
-constexpr int DoubleClickHint = 32;
-} // namespace text
+using engine::Ui;
 
 // List entries and categories stand under their header, set off by this indent.
 constexpr const wchar_t* kIndent = L"  ";
 
-// A short table reads as empty text, as the table itself does outside its range.
-const std::wstring& Line(const std::vector<std::wstring>& uiText, int n) {
-    static const std::wstring empty;
-    return n >= 0 && n < static_cast<int>(uiText.size()) ? uiText[static_cast<size_t>(n)] : empty;
+const std::wstring& Line(const std::vector<std::wstring>& uiText, Ui id) {
+    return engine::UiLine(uiText, id);
 }
 
 // Step 2 to 4: the things that change how and what a run deletes, before any list.
 void AddWarningAndPatterns(engine::ResultRows& rows, TForm2& options,
                            const std::vector<std::wstring>& uiText) {
     if (!options.On(Option::Recycle))
-        rows.AddResultRow(kIndent + Line(uiText, text::PermanentWarning), engine::picture::Warning);
+        rows.AddResultRow(kIndent + Line(uiText, Ui::PermanentWarning), engine::picture::Warning);
     rows.FileTypesText = options.Edit4.Text();
     if (!rows.FileTypesText.empty())
-        rows.AddResultRow(Line(uiText, text::FileTypes) + L": " + rows.FileTypesText,
+        rows.AddResultRow(Line(uiText, Ui::CleanFileTypes) + L": " + rows.FileTypesText,
                           engine::picture::Warning);
     rows.FileNamesText = options.Edit1.Text();
     if (!rows.FileNamesText.empty())
-        rows.AddResultRow(Line(uiText, text::FileNames) + L": " + rows.FileNamesText,
+        rows.AddResultRow(Line(uiText, Ui::CleanFileNames) + L": " + rows.FileNamesText,
                           engine::picture::Warning);
 }
 
@@ -70,17 +57,17 @@ void AddOptionalSection(engine::ResultRows& rows, const std::wstring& header,
 // says so rather than disappearing.
 void AddPathSections(engine::ResultRows& rows, TForm2& options,
                      const std::vector<std::wstring>& uiText) {
-    const std::wstring searchHeader = Line(uiText, text::SearchPath) + L": ";
+    const std::wstring searchHeader = Line(uiText, Ui::SearchPath) + L": ";
     if (AddCheckedSection(rows, searchHeader, options.SearchPathList(), engine::picture::Warning) ==
         0) {
         rows.List().Delete(rows.List().Count() - 1);
-        rows.AddTextRow(searchHeader + L" " + Line(uiText, text::None));
+        rows.AddTextRow(searchHeader + L" " + Line(uiText, Ui::None));
     }
-    AddOptionalSection(rows, Line(uiText, text::ExcludePath) + L":", options.ExcludePathList(),
+    AddOptionalSection(rows, Line(uiText, Ui::ExcludePath) + L":", options.ExcludePathList(),
                        engine::picture::Status);
-    AddOptionalSection(rows, Line(uiText, text::DeleteFolders) + L":", options.DeleteFolderList(),
+    AddOptionalSection(rows, Line(uiText, Ui::DeleteFolders) + L":", options.DeleteFolderList(),
                        engine::picture::Warning);
-    AddOptionalSection(rows, Line(uiText, text::DeleteFiles) + L":", options.DeleteFileList(),
+    AddOptionalSection(rows, Line(uiText, Ui::DeleteFiles) + L":", options.DeleteFileList(),
                        engine::picture::Warning);
 }
 
@@ -88,7 +75,7 @@ void AddPathSections(engine::ResultRows& rows, TForm2& options,
 // the user's own paths without saying that nothing else is cleaned.
 void AddCategories(engine::ResultRows& rows, TForm2& options,
                    const std::vector<std::wstring>& uiText) {
-    rows.AddTextRow(Line(uiText, text::Categories) + L":");
+    rows.AddTextRow(Line(uiText, Ui::OtherTargets) + L":");
     for (const BoolOption* o : SummaryOrder()) {
         if (!options.On(o->id)) continue;
         // The update store's caption names an internal folder; its hint says what it is.
@@ -118,13 +105,13 @@ void BuildSettingsSummary(engine::ResultRows& rows, TForm2& options, forms::Stat
                           const std::vector<std::wstring>& uiText) {
     forms::ListView& list = rows.List();
     list.Clear();
-    if (!list.Columns().empty()) list.SetColumnCaption(0, Line(uiText, text::Column));
+    if (!list.Columns().empty()) list.SetColumnCaption(0, Line(uiText, Ui::NowSettings));
     AddWarningAndPatterns(rows, options, uiText);
     AddPathSections(rows, options, uiText);
     AddCategories(rows, options, uiText);
     rows.SummaryShown = true;
     // The counts of the last run mean nothing next to a summary.
-    const std::wstring panels[] = {Line(uiText, text::DoubleClickHint), L"", L""};
+    const std::wstring panels[] = {Line(uiText, Ui::DoubleClickHint), L"", L""};
     for (int i = 0; i < 3 && i < status.PanelCount(); ++i)
         status.SetPanelText(i, panels[i]);
 }

@@ -2,6 +2,7 @@
 
 namespace {
 
+using engine::Ui;
 using platform::RegistryRoot;
 
 class MainWindowTest : public ProgramTest {};
@@ -10,18 +11,19 @@ TEST_F(MainWindowTest, UiTextFillsCaptionsAndHints) {
     Start();
     const UiTextTable& text = Form1().UiText;
     ASSERT_EQ(text.Count(), UiTextTable::kLines);
-    EXPECT_EQ(text[0], L"Ace Tidyhawk");
-    EXPECT_EQ(text[32], L"Double click setting to change");
-    EXPECT_EQ(text[35], L"Past");
-    EXPECT_EQ(text[39], L"Delete permanently (can not be restored!)");
-    EXPECT_EQ(text[64], L"Modify Options");
-    EXPECT_EQ(text[65], L"Refused (a protected folder or an unsafe path)");
-    EXPECT_EQ(text[66], L"Unknown switch:");
-    EXPECT_EQ(text[67], L"Analyze");
-    EXPECT_EQ(text[74], L" Analysis finished: ") << "the blanks around a piece are kept";
-    EXPECT_EQ(text[84], L"Space freed");
-    EXPECT_EQ(text[85], L"");
-    EXPECT_EQ(ShippedUiText(66), text[66]) << "the same table before the window holds it";
+    EXPECT_EQ(text[Ui::Title], L"Ace Tidyhawk");
+    EXPECT_EQ(text[Ui::DoubleClickHint], L"Double click setting to change");
+    EXPECT_EQ(text[Ui::Past], L"Past");
+    EXPECT_EQ(text[Ui::PermanentNotice], L"Delete permanently (can not be restored!)");
+    EXPECT_EQ(text[Ui::ModifyOptions], L"Modify Options");
+    EXPECT_EQ(text[Ui::Refused], L"Refused (a protected folder or an unsafe path)");
+    EXPECT_EQ(text[Ui::UnknownSwitch], L"Unknown switch:");
+    EXPECT_EQ(text[Ui::Analyze], L"Analyze");
+    EXPECT_EQ(text[Ui::AnalysisFinishedRow], L" Analysis finished: ") << "the blanks around a piece are kept";
+    EXPECT_EQ(text[Ui::SpaceFreedLine], L"Space freed");
+    EXPECT_EQ(text[static_cast<Ui>(UiTextTable::kLines)], L"") << "past the end reads as empty";
+    EXPECT_EQ(ShippedUiText(Ui::UnknownSwitch), text[Ui::UnknownSwitch])
+        << "the same table before the window holds it";
     EXPECT_EQ(Form1().Caption(), L"Ace Tidyhawk");
     EXPECT_EQ(Form1().SpeedButton7.Caption(), L"File List");
     EXPECT_EQ(Form1().SpeedButton5.Caption(), L"RENAME");
