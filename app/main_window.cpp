@@ -42,7 +42,7 @@ const ToolbarSlot kToolbar[] = {
 TForm1::TForm1(forms::Application& app, platform::Services& services, TForm2& form2,
                TAboutBox& aboutBox, std::vector<std::wstring> arguments, bool unattended)
     : forms::Form(app, L"Form1"), Rows(ListView1, services.locale),
-      Run(engine::RunControls{app, Timer6, Timer2, Timer9, SpeedButton6, Image1, Image2, OnlyIcons1,
+      Run(engine::RunControls{app, Timer6, Timer2, Timer9, SpeedButton6, SpeedButton8, Image1, Image2, OnlyIcons1,
                               PopupMenu1, StatusBar1, ProgressBar1, Rows, UiText.Lines()},
           form2, services),
       services_(services), arguments_(std::move(arguments)), unattended_(unattended), form2_(form2),
@@ -302,7 +302,7 @@ void TForm1::SpeedButton4Click() {
 void TForm1::SpeedButton7Click() { OpenWebPage(L"/tabulon/index.html"); }
 void TForm1::SpeedButton5Click() { OpenWebPage(L"/quillo/index.html"); }
 void TForm1::SpeedButton8Click() {
-    if (OnAnalyze) OnAnalyze();
+    Run.StartOrAskStopAnalysis();
 }
 
 void TForm1::Modify1Click() {

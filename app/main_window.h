@@ -2,7 +2,6 @@
 #include <string>
 #include <vector>
 
-#include <functional>
 
 #include "app/ui_text.h"
 #include "engine/rows.h"
@@ -84,9 +83,7 @@ public:
     void SpeedButton5Click();
     void SpeedButton7Click();
     // Analyze: shows what a clean would delete and how much it would free, deleting
-    // nothing. The button only forwards to OnAnalyze, set where the analysis run is
-    // made; unset, a click does nothing.
-    std::function<void()> OnAnalyze;
+    // nothing; while an analysis runs, asks to stop it.
     void SpeedButton8Click();
     void Modify1Click();
     void ListView1DblClick();

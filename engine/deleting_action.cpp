@@ -41,7 +41,7 @@ bool DeleteFolderEntry(platform::FileSystem& files, const std::wstring& path,
 DeletingAction::DeletingAction(RunDisplay& display, RunState& state, RunRules rules,
                                platform::Services& services)
     : display_(display), state_(state), rules_(rules), files_(services.files),
-      shell_(services.shell) {}
+      shell_(services.shell), drives_(services.diskSpace, state) {}
 
 void DeletingAction::Entering(const std::wstring& folder) {
     display_.SetStatus(display_.Text(Ui::Cleaning) + L" " + folder);
@@ -56,6 +56,7 @@ void DeletingAction::ShowDeleting(const std::wstring& path) {
 // status line an item of its own gets.
 bool DeletingAction::File(const std::wstring& path, std::uint32_t attributes, std::uint64_t size) {
     if (state_.UserTargetsPhase) return Whole(path, attributes, size);
+    drives_.Before(path);
     if (!Noted(path, DeleteFileEntry(files_, path, attributes))) return false;
     Counted(size, false);
     return true;
@@ -63,6 +64,7 @@ bool DeletingAction::File(const std::wstring& path, std::uint32_t attributes, st
 
 bool DeletingAction::Whole(const std::wstring& path, std::uint32_t listed, std::uint64_t size) {
     ShowDeleting(path);
+    drives_.Before(path);
     if (rules_.RecycleMode()) {
         const std::uint32_t a = listed != kNotListed ? listed : LookedUp(path);
         if (rules_.Recycles(a)) return Recycled(path, BytesToRecycle(path, a, listed, size));
@@ -153,6 +155,7 @@ bool DeletingAction::RemoveTreeDirectly(const std::wstring& folder, int& parts,
 // own targets with Recycle on, sent to the recycle bin like the rest. What it held was
 // counted as it went.
 bool DeletingAction::Emptied(const std::wstring& folder, bool /*leftSome*/) {
+    drives_.Before(folder);
     if (rules_.RecycleMode()) {
         // The walk leaves dot entries in place; the shell would take them along.
         if (!IsEmptyFolder(folder)) return false;
@@ -165,6 +168,7 @@ bool DeletingAction::Emptied(const std::wstring& folder, bool /*leftSome*/) {
 }
 
 bool DeletingAction::Link(const std::wstring& link) {
+    drives_.Before(link);
     if (rules_.RecycleMode()) return Whole(link, kNotListed, 0);
     if (!Noted(link, files_.RemoveFolder(link))) return false;
     Counted(0, false);
@@ -172,6 +176,7 @@ bool DeletingAction::Link(const std::wstring& link) {
 }
 
 void DeletingAction::Single(const std::wstring& path, Tally tally) {
+    drives_.Before(path);
     const std::uint64_t bytes = tally == Tally::None ? 0 : files_.FileSize(path).value_or(0);
     if (!Noted(path, files_.RemoveFile(path)) || tally == Tally::None) return;
     state_.Deleted.Add(bytes, false);

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "engine/drive_watch.h"
 #include "engine/item_action.h"
 #include "engine/run_display.h"
 #include "engine/run_rules.h"
@@ -49,6 +50,7 @@ private:
     RunRules rules_;
     platform::FileSystem& files_;
     platform::Shell& shell_;
+    DriveWatch drives_;
 };
 
 } // namespace engine

@@ -1,5 +1,6 @@
 #include "engine/measuring_action.h"
 
+#include "engine/size_text.h"
 #include "engine/tree_bytes.h"
 
 namespace engine {
@@ -11,6 +12,7 @@ MeasuringAction::MeasuringAction(RunDisplay& display, const RunState& state, Run
     : display_(display), state_(state), rules_(rules), files_(files) {}
 
 bool MeasuringAction::File(const std::wstring&, std::uint32_t attributes, std::uint64_t size) {
+    lastBytes_ = size;
     measured_.Add(size, rules_.Recycles(attributes));
     return true;
 }
@@ -33,8 +35,15 @@ bool MeasuringAction::Whole(const std::wstring& path, std::uint32_t listed, std:
     } else {
         bytes = listed != kNotListed ? size : files_.FileSize(path).value_or(0);
     }
+    lastBytes_ = bytes;
     measured_.Add(bytes, rules_.Recycles(a));
     return true;
+}
+
+void MeasuringAction::Went(const std::wstring& path, int picture) {
+    if (rules_.ListsItems())
+        display_.Rows().AddResultRow(path + L"  " + SizeText(display_.Rows().Locale(), lastBytes_),
+                                     picture);
 }
 
 bool MeasuringAction::Emptied(const std::wstring&, bool leftSome) {

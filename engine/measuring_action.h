@@ -15,7 +15,7 @@ namespace engine {
 // no deletion, no attribute change, no row. An item that is there would go; a folder
 // that goes whole counts once with the bytes below it, and a folder a walk emptied
 // counts once with none (its contents counted as they were met), unless the walk left
-// entries in it.
+// entries in it. Lists no row but the user's items, when a clean would list them.
 class MeasuringAction final : public ItemAction {
 public:
     MeasuringAction(RunDisplay& display, const RunState& state, RunRules rules,
@@ -31,7 +31,8 @@ public:
     bool Link(const std::wstring& link) override;
     void Single(const std::wstring& path, Tally tally) override;
     void ClearAttributes(const std::wstring&) override {}
-    void Went(const std::wstring&, int) override {}
+    // An item listed as a clean would list it, followed by its size.
+    void Went(const std::wstring& path, int picture) override;
 
 private:
     RunDisplay& display_;
@@ -39,6 +40,8 @@ private:
     RunRules rules_;
     platform::FileSystem& files_;
     Accounting measured_;
+    // What the item measured last held: the one Went lists.
+    std::uint64_t lastBytes_ = 0;
 };
 
 } // namespace engine

@@ -55,7 +55,7 @@ bool Primitives::Permitted(const std::wstring& target) {
 }
 
 bool Primitives::Refused(const std::wstring& target) {
-    display_.Rows().AddStampedRow(Text(Ui::Refused), target, picture::Warning);
+    display_.Rows().AddNotice(Text(Ui::Refused), target, picture::Warning);
     // What a refused target holds stays: an unattended run reports it.
     ++state_.StayedCount;
     return false;

@@ -8,6 +8,10 @@ void ResultRows::AddResultRow(const std::wstring& caption, int image) {
 }
 
 void ResultRows::AddStampedRow(const std::wstring& word, const std::wstring& subject, int image) {
+    if (!Muted) AddNotice(word, subject, image);
+}
+
+void ResultRows::AddNotice(const std::wstring& word, const std::wstring& subject, int image) {
     AddResultRow(locale_.TimeOfDayText() + L" " + word + L" " + subject, image);
 }
 

@@ -26,11 +26,17 @@ public:
 
     // A row with a picture, scrolled into view.
     void AddResultRow(const std::wstring& caption, int image);
-    // "time word subject", the form of every status row of a run.
+    // "time word subject", the form of every status row of a run; none while Muted.
     void AddStampedRow(const std::wstring& word, const std::wstring& subject, int image);
+    // The same, shown even while Muted: a target refused as protected or unsound.
+    void AddNotice(const std::wstring& word, const std::wstring& subject, int image);
+    platform::Locale& Locale() { return locale_; }
     // A plain row with picture 0, not scrolled: the summary's rows.
     void AddTextRow(const std::wstring& caption);
 
+    // Raised while an analysis runs: the categories' own status rows ("Clean ...",
+    // "Finished ...") would tell of deletions that do not happen.
+    bool Muted = false;
     // The list shows the settings summary (false once a run has cleared it).
     bool SummaryShown = false;
     // The other-file-types and full-file-names texts as the summary last showed them.

@@ -18,7 +18,9 @@ CleanRun::CleanRun(RunControls controls, const settings::Options& options,
     : c_(controls), options_(options), services_(services),
       walkers_(RunView{c_.app, c_.status, c_.progress, c_.rows, c_.text}, State, options, services),
       categories_{walkers_, State, options, services, c_.rows, c_.searchTimer},
-      targets_(walkers_, State, options, services, c_.rows) {}
+      targets_(walkers_, State, options, services, c_.rows),
+      measuring_(walkers_.Display(), State, walkers_.Rules(), services.files),
+      report_(c_.rows, services.locale, c_.text, measuring_.Measured()) {}
 
 void CleanRun::ArmStart() {
     platform::Point at = services_.cursor.Position();
@@ -73,13 +75,36 @@ void CleanRun::StartOrAskStop() {
         ReturnToIdle();
 }
 
+void CleanRun::StartOrAskStopAnalysis() {
+    if (c_.progress.Visible()) {
+        if (State.Analyzing()) StopRequest();
+        return;
+    }
+    State.UserTargetsPhase = false;
+    measuring_.Reset();
+    State.Analysis = &report_;
+    c_.rows.Muted = true;
+    EnterRunningState();
+    {
+        Primitives::ActionScope measuring(walkers_, measuring_);
+        RunCategories();
+    }
+    State.ItemRowsPhase = false;
+    report_.Close(State.StopRequested, c_.status);
+    c_.rows.Muted = false;
+    ReturnToIdle();
+    State.Analysis = nullptr;
+}
+
 void CleanRun::EnterRunningState() {
     walkers_.NewRun();
     c_.rows.SummaryShown = false;
     c_.rows.List().Clear();
     c_.resultsMenu.AutoPopup = false;
-    c_.rows.List().SetColumnCaption(0, walkers_.Text(Ui::CleanResults) + L":");
+    c_.rows.List().SetColumnCaption(
+        0, walkers_.Text(State.Analyzing() ? Ui::AnalysisResults : Ui::CleanResults) + L":");
     State.Deleted = Accounting{};
+    State.Drives.clear();
     State.Refused.clear();
     State.StayedCount = 0;
     State.Ended = false;
@@ -90,14 +115,21 @@ void CleanRun::EnterRunningState() {
     State.CategoryLabel.clear();
     c_.clockTimer.SetEnabled(true);
     State.StopRequested = false;
-    c_.cleanButton.SetCaption(c_.onlyIcons.Checked ? L"" : walkers_.Text(Ui::Stop));
-    c_.cleanButton.SetGlyph(c_.stopGlyph.Picture);
-    c_.cleanButton.SetHint(walkers_.Text(Ui::StopHint));
+    ShowStopOn(RunButton());
+    // Only one run at a time: the other button waits.
+    (State.Analyzing() ? c_.cleanButton : c_.analyzeButton).SetEnabled(false);
+}
+
+void CleanRun::ShowStopOn(forms::SpeedButton& button) {
+    if (&button == &c_.analyzeButton) analyzeGlyph_ = button.Glyph();
+    button.SetCaption(c_.onlyIcons.Checked ? L"" : walkers_.Text(Ui::Stop));
+    button.SetGlyph(c_.stopGlyph.Picture);
+    button.SetHint(walkers_.Text(Ui::StopHint));
 }
 
 void CleanRun::RunCategories() {
     for (const settings::BoolOption* o : settings::RunOrder())
-        RunCategory(o->id, o->run);
+        RunCategory(*o);
     // From here on the user's own targets: listed, and recycled with option Recycle.
     State.ItemRowsPhase = true;
     State.UserTargetsPhase = true;
@@ -109,11 +141,17 @@ void CleanRun::RunCategories() {
 }
 
 // The pumps between categories keep the window responsive and let Stop be pressed.
-void CleanRun::RunCategory(Option option, const settings::RunRow& row) {
+void CleanRun::RunCategory(const settings::BoolOption& option) {
+    const settings::RunRow& row = option.run;
     if (row.before) row.before(categories_);
-    if (options_.On(option) && (row.evenWhenStopped || !State.StopRequested)) {
+    if (options_.On(option.id) && (row.evenWhenStopped || !State.StopRequested)) {
         if (row.stepsFirst) walkers_.AdvanceProgress(kCategoryStep);
+        const Accounting mark = report_.Mark();
         row.work(categories_);
+        // Named as the settings summary names it.
+        if (State.Analyzing())
+            report_.Row(option.summaryByHint ? options_.Hint(option.id) : options_.Caption(option.id),
+                        mark);
     }
     for (int i = 0; i < row.pumpsAfter; ++i)
         c_.app.ProcessMessages();
@@ -126,6 +164,13 @@ void CleanRun::ReturnToIdle() {
     c_.cleanButton.SetCaption(c_.onlyIcons.Checked ? L"" : walkers_.Text(Ui::Clean));
     c_.cleanButton.SetGlyph(c_.cleanGlyph.Picture);
     c_.cleanButton.SetHint(walkers_.Text(Ui::CleanHint));
+    c_.cleanButton.SetEnabled(true);
+    if (State.Analyzing()) {
+        c_.analyzeButton.SetCaption(c_.onlyIcons.Checked ? L"" : walkers_.Text(Ui::Analyze));
+        c_.analyzeButton.SetGlyph(analyzeGlyph_);
+        c_.analyzeButton.SetHint(walkers_.Text(Ui::AnalyzeHint));
+    }
+    c_.analyzeButton.SetEnabled(true);
 }
 
 void CleanRun::StopRequest() {
@@ -135,7 +180,9 @@ void CleanRun::StopRequest() {
         return;
     }
     c_.clockTimer.SetEnabled(false);
-    const int answer = services_.messages.Show(walkers_.Text(Ui::StopQuestion), L"Stop Confirmation", kQuestion);
+    const Ui question = State.Analyzing() ? Ui::StopAnalysisQuestion : Ui::StopQuestion;
+    const int answer =
+        services_.messages.Show(walkers_.Text(question), L"Stop Confirmation", kQuestion);
     // The clock only pauses while the question is open, whatever the answer.
     c_.clockTimer.SetEnabled(true);
     if (answer == platform::answer::Yes) State.StopRequested = true;

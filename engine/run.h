@@ -2,7 +2,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/analysis_report.h"
 #include "engine/category.h"
+#include "engine/measuring_action.h"
 #include "engine/primitives.h"
 #include "engine/run_state.h"
 #include "engine/user_targets.h"
@@ -20,6 +22,7 @@ struct RunControls {
     forms::Timer& clockTimer;  // Timer2
     forms::Timer& searchTimer; // Timer9
     forms::SpeedButton& cleanButton;
+    forms::SpeedButton& analyzeButton;
     forms::Image& cleanGlyph;
     forms::Image& stopGlyph;
     forms::MenuItem& onlyIcons;
@@ -44,6 +47,9 @@ public:
     void ArmStart();
     // Starts and performs a run, or, while one is in progress, asks to stop it.
     void StartOrAskStop();
+    // The Analyze/Stop button: starts an analysis, the same run with the measuring action
+    // in place of the deleting one, or, while one is in progress, asks to stop it.
+    void StartOrAskStopAnalysis();
     // One tick of the run's clock.
     void ClockTick();
     // While the search service is being stopped: once it has, its folder is emptied.
@@ -54,6 +60,8 @@ public:
     static std::wstring ElapsedText(int seconds);
 
     Primitives& Walkers() { return walkers_; }
+    // What the last analysis found.
+    const Accounting& Measured() const { return measuring_.Measured(); }
     CategoryRun& Categories() { return categories_; }
     UserTargets& Targets() { return targets_; }
 
@@ -61,9 +69,12 @@ private:
     bool Confirmed();
     void EnterRunningState();
     void RunCategories();
-    void RunCategory(settings::Option option, const settings::RunRow& row);
+    void RunCategory(const settings::BoolOption& option);
     void ReturnToIdle();
     void StopRequest();
+    // The button of the run in progress and its resting caption, glyph and hint.
+    forms::SpeedButton& RunButton() { return State.Analyzing() ? c_.analyzeButton : c_.cleanButton; }
+    void ShowStopOn(forms::SpeedButton& button);
 
     RunControls c_;
     const settings::Options& options_;
@@ -71,6 +82,10 @@ private:
     Primitives walkers_;
     CategoryRun categories_;
     UserTargets targets_;
+    MeasuringAction measuring_;
+    AnalysisReport report_;
+    // Analyze's own glyph, put back when an analysis ends.
+    int analyzeGlyph_ = 0;
 };
 
 } // namespace engine

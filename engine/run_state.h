@@ -1,10 +1,13 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "engine/accounting.h"
 
 namespace engine {
+
+class AnalysisReport;
 
 // The state of a clean run, shared by the run controller, the walkers and the
 // categories. It lives as long as the main window.
@@ -13,6 +16,17 @@ struct RunState {
     bool StopRequested = false;
     // Items deleted in this run, and the bytes they held.
     Accounting Deleted;
+    // Set while an analysis runs: it reports what each category and target would free.
+    // An analysis deletes nothing, stops and starts no service and leaves the running
+    // total as it is.
+    AnalysisReport* Analysis = nullptr;
+    bool Analyzing() const { return Analysis != nullptr; }
+    // The drives this run deleted on, with their free space before the first deletion.
+    struct DriveFree {
+        std::wstring root; // "C:\" or "\\server\share\"
+        std::uint64_t before = 0;
+    };
+    std::vector<DriveFree> Drives;
     int ElapsedSeconds = 0;
     // Raised for the user's own folders, files and search paths; stays raised after a
     // run until the next one starts.

@@ -1,5 +1,6 @@
 #include "engine/user_targets.h"
 
+#include "engine/analysis_report.h"
 #include "platform/paths.h"
 
 namespace engine {
@@ -59,10 +60,12 @@ void UserTargets::DeleteFolders() {
         if (folder.empty() || !services_.files.DirectoryExists(folder)) continue;
         rows_.AddStampedRow(walkers_.Text(Ui::Clean), item.caption, picture::Status);
         const Top top = options_.On(Option::Delfolder) ? Top::Remove : Top::Keep;
+        const Accounting mark = Mark();
         if (walkers_.DeleteFolderTree(WithBackslash(folder), top))
             rows_.AddStampedRow(walkers_.Text(Ui::SuccessfullyClean), item.caption, picture::Status);
         else
             rows_.AddStampedRow(walkers_.Text(Ui::NotCleanAllOf), item.caption, picture::Warning);
+        Measured(Ui::DeleteFolders, item.caption, mark);
     }
 }
 
@@ -76,10 +79,12 @@ void UserTargets::DeleteFiles() {
         if (!item.checked || !walkers_.Permitted(item.caption)) continue;
         const std::wstring file = walkers_.Guard().Canonical(item.caption).value_or(L"");
         if (file.empty() || !services_.files.FileExists(file)) continue;
+        const Accounting mark = Mark();
         if (walkers_.ShellDeletePath(file))
             rows_.AddStampedRow(walkers_.Text(Ui::SuccessfullyClean), item.caption, picture::Status);
         else
             rows_.AddStampedRow(walkers_.Text(Ui::NotClean), item.caption, picture::DeletedFile);
+        Measured(Ui::DeleteFiles, item.caption, mark);
     }
 }
 
@@ -110,10 +115,12 @@ void UserTargets::SearchPaths() {
         rows_.AddStampedRow(walkers_.Text(Ui::BeginSearch), item.caption, picture::Status);
         std::optional<std::wstring> path = walkers_.Guard().Resolve(item.caption);
         if (!path) {
-            rows_.AddStampedRow(walkers_.Text(Ui::Refused), item.caption, picture::Warning);
+            rows_.AddNotice(walkers_.Text(Ui::Refused), item.caption, picture::Warning);
             continue;
         }
+        const Accounting mark = Mark();
         ScanSearchPath(*path);
+        Measured(Ui::SearchPath, item.caption, mark);
     }
 }
 
@@ -123,9 +130,19 @@ bool UserTargets::Excluded(const std::wstring& path) {
     return false;
 }
 
+// As the run's action lists an item of its own; only what a clean deleted counts
+// toward the running total.
 void UserTargets::ListItem(const std::wstring& caption, int image) {
-    rows_.AddResultRow(caption, image);
-    ++state_.TotalDeleted;
+    walkers_.Action().Went(caption, image);
+    if (!state_.Analyzing()) ++state_.TotalDeleted;
+}
+
+Accounting UserTargets::Mark() const {
+    return state_.Analysis ? state_.Analysis->Mark() : Accounting{};
+}
+
+void UserTargets::Measured(Ui header, const std::wstring& caption, const Accounting& mark) {
+    if (state_.Analysis) state_.Analysis->Row(walkers_.Text(header) + L": " + caption, mark);
 }
 
 bool UserTargets::ScanSearchPath(const std::wstring& path) {

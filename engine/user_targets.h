@@ -43,6 +43,10 @@ public:
 private:
     bool Excluded(const std::wstring& path);
     void ListItem(const std::wstring& caption, int image);
+    // In an analysis: what has been found so far, and the row of one target for what
+    // was found since `mark`.
+    Accounting Mark() const;
+    void Measured(Ui header, const std::wstring& caption, const Accounting& mark);
 
     Primitives& walkers_;
     RunState& state_;

@@ -15,8 +15,17 @@ void Row(CategoryRun& run, const std::wstring& subject) {
     run.rows.AddStampedRow(run.walkers.Text(Ui::Clean), subject, picture::Status);
 }
 
+// Only the services' own commands run this way; an analysis stops and starts none.
 void RunHidden(CategoryRun& run, const char* command) {
+    if (run.state.Analyzing()) return;
     run.services.processes.Run(command, platform::show::Hide);
+}
+
+void EmptySearchIndex(CategoryRun& run, const std::wstring& folder) {
+    Row(run, run.options.Caption(Option::SearchDB));
+    run.walkers.DeleteMatching(folder, MatchRules().Folders(L"SystemIndex", NameTest::Within));
+    for (const wchar_t* extension : {L".edb", L".log", L".jrs"})
+        run.walkers.DeleteMatching(folder, MatchRules().Extension(extension));
 }
 
 void TemporaryCategory(CategoryRun& run, const std::wstring& folder, Ui labelText) {
@@ -88,6 +97,11 @@ void SearchIndex(CategoryRun& run) {
     run.state.PendingSearchPath = Below(
         run.state.DriveRoot, L"ProgramData\\Microsoft\\Search\\Data\\Applications\\Windows\\");
     if (!run.services.files.DirectoryExists(run.state.PendingSearchPath)) return;
+    // An analysis measures the folder as it is: it has no service to wait for.
+    if (run.state.Analyzing()) {
+        EmptySearchIndex(run, run.state.PendingSearchPath);
+        return;
+    }
     run.state.ServiceWaitTicks = 0;
     run.searchTimer.SetEnabled(true);
 }
@@ -216,11 +230,7 @@ void PollSearchService(CategoryRun& run) {
         return;
     }
     run.searchTimer.SetEnabled(false);
-    Row(run, run.options.Caption(Option::SearchDB));
-    const std::wstring folder = state.PendingSearchPath;
-    run.walkers.DeleteMatching(folder, MatchRules().Folders(L"SystemIndex", NameTest::Within));
-    for (const wchar_t* extension : {L".edb", L".log", L".jrs"})
-        run.walkers.DeleteMatching(folder, MatchRules().Extension(extension));
+    EmptySearchIndex(run, state.PendingSearchPath);
 }
 
 } // namespace engine

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "engine/clean_log.h"
+#include "engine/size_text.h"
 #include "forms/form.h"
 #include "platform/error.h"
 #include "settings/settings_store.h"
@@ -46,9 +47,11 @@ WrapUp::WrapUp(RunView view, RunState& state, const settings::Options& options,
 bool WrapUp::Run() {
     state_.ItemRowsPhase = false;
     AddSummaryRow();
+    AddSpaceRows();
     ShowStatus();
     const bool emptyNow = AskOrInform();
     if (!Stopped() && (options_.On(Option::Emptyrecycle) || emptyNow)) EmptyRecycleBins();
+    AddDriveRows();
     if (options_.On(Option::Logs)) WriteLog();
     PlayEndSound();
     SaveTotalDeleted();
@@ -65,6 +68,37 @@ void WrapUp::AddSummaryRow() {
     view_.rows.List().Add(caption, false, picture::Status);
 }
 
+void WrapUp::AddRow(const std::wstring& text, int image) {
+    view_.rows.List().Add(services_.locale.TimeOfDayText() + text, false, image);
+}
+
+std::wstring WrapUp::Size(std::uint64_t bytes) const {
+    return SizeText(services_.locale, bytes);
+}
+
+void WrapUp::AddSpaceRows() {
+    AddRow(L" " + Text(Ui::SpaceFreed) + L" " + Size(state_.Deleted.PermanentBytes),
+           picture::Status);
+    if (state_.Deleted.RecycledBytes > 0)
+        AddRow(Text(Ui::MovedToBins) + Size(state_.Deleted.RecycledBytes), picture::Status);
+}
+
+// The figure to check against Explorer's: measured on the drive itself, so it also
+// shows what the file sizes cannot (cluster rounding, other programs writing meanwhile).
+void WrapUp::AddDriveRows() {
+    for (const RunState::DriveFree& drive : state_.Drives) {
+        const std::optional<std::uint64_t> now = services_.diskSpace.FreeBytes(drive.root);
+        if (!now) continue;
+        const std::uint64_t grew = *now > drive.before ? *now - drive.before : 0;
+        std::wstring name = drive.root;
+        if (name.size() > 3 && name.back() == L'\\') name.pop_back();
+        if (name.size() == 3) name.pop_back(); // "C:"
+        AddRow(Text(Ui::DriveRow) + name + Text(Ui::FreeSpaceGrewBy) + Size(grew) +
+                   Text(Ui::NowFree) + Size(*now) + L")",
+               picture::Status);
+    }
+}
+
 void WrapUp::ShowStatus() {
     view_.status.SetPanelText(0, L" " + Text(Stopped() ? Ui::CleanStopped : Ui::CleanedOver));
     // Texts may wait a moment to be shown; the run's last ones show before the boxes and
@@ -76,7 +110,9 @@ bool WrapUp::AskOrInform() {
     if (state_.Unattended) return false;
     const bool resultsBox = options_.On(Option::Displayresultsbox);
     std::wstring text;
-    if (resultsBox) text = std::to_wstring(state_.Deleted.Items) + L" " + Text(Ui::HadBeenDeleted);
+    if (resultsBox)
+        text = std::to_wstring(state_.Deleted.Items) + L" " + Text(Ui::HadBeenDeleted) + L"\n" +
+               Text(Ui::SpaceFreedLine) + L": " + Size(state_.Deleted.PermanentBytes);
     // A stopped run never empties the bins, so asking would be a question without effect.
     if (options_.On(Option::ShowEmptyrecycle) && !Stopped()) {
         text += L"\n" + Text(Ui::EmptyBinsQuestion);
@@ -93,9 +129,11 @@ void WrapUp::EmptyRecycleBins() {
     forms::Form* main = view_.app.MainForm();
     const platform::WindowHandle owner =
         main ? view_.app.GetBackend().NativeWindow(*main) : nullptr;
-    if (services_.shell.EmptyRecycleBins(owner))
-        view_.rows.List().Add(services_.locale.TimeOfDayText() + L" " + Text(Ui::BinsEmptied), false,
-                              picture::Status);
+    // Asked first: once emptied, the bins no longer know what they held.
+    const std::optional<platform::RecycleBinContents> held = services_.diskSpace.RecycleBins();
+    if (!services_.shell.EmptyRecycleBins(owner)) return;
+    AddRow(L" " + Text(Ui::BinsEmptied), picture::Status);
+    if (held) AddRow(Text(Ui::SpaceFreedByBins) + Size(held->bytes), picture::Status);
 }
 
 void WrapUp::WriteLog() {

@@ -8,8 +8,8 @@
 
 namespace engine {
 
-// The end of every clean run, finished or stopped: the summary row and status, the
-// results box or the recycle-bin question (neither in an unattended run), emptying the
+// The end of every clean run, finished or stopped: the summary row, the space freed
+// and status, the results box or the recycle-bin question (neither in an unattended run), emptying the
 // bins, the clean log, the end sound, the saved total and what stayed of the refused
 // items. The log lives at the options' log file.
 class WrapUp {
@@ -23,6 +23,12 @@ public:
 
 private:
     void AddSummaryRow();
+    // What the run freed: the bytes deleted for good and those moved to the bins.
+    void AddSpaceRows();
+    // For each drive deleted on: how much its free space grew since before.
+    void AddDriveRows();
+    void AddRow(const std::wstring& text, int image);
+    std::wstring Size(std::uint64_t bytes) const;
     void ShowStatus();
     // The results box or the question; true when the user asked to empty the bins.
     bool AskOrInform();

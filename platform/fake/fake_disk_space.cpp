@@ -1,5 +1,3 @@
-#include <cwctype>
-
 #include "platform/fake/fake_file_tree.h"
 #include "platform/fake/fake_services.h"
 
@@ -9,8 +7,7 @@ std::optional<std::uint64_t> FakeDiskSpace::FreeBytes(const std::wstring& path) 
     const std::wstring full = files_.FullPath(path);
     if (FreeSpaceFails || full.size() < 2) return std::nullopt;
     std::wstring drive = full.substr(0, 2);
-    for (wchar_t& c : drive)
-        c = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
+    if (drive[0] >= L'a' && drive[0] <= L'z') drive[0] = static_cast<wchar_t>(drive[0] - L'a' + L'A');
     const FakeFileSystem::Node* root = files_.Find(drive + L"\\");
     std::uint64_t used = root ? FileBytes(*root) : 0;
     const auto binned = shell_.RecycleBinBytes.find(drive);

@@ -127,6 +127,7 @@ bool FakeFileSystem::MakeDirectory(const std::wstring& path) {
 
 std::unique_ptr<DirectoryListing> FakeFileSystem::List(const std::wstring& pattern) {
     ++ListingsStarted;
+    if (BeforeList) BeforeList(pattern);
     std::optional<std::vector<std::wstring>> parts = Parts(FolderOfPattern(pattern));
     if (!parts) return nullptr;
     Trace trace;

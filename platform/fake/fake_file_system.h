@@ -98,6 +98,8 @@ public:
     std::vector<std::wstring> Removed;
     // Called before each removal attempt (file or folder), e.g. to press Stop mid-walk.
     std::function<void(const std::wstring&)> BeforeRemove;
+    // Called before each listing, with its pattern: for a walk that deletes nothing.
+    std::function<void(const std::wstring&)> BeforeList;
     // Listings started (FindFirstFileW calls).
     int ListingsStarted = 0;
     int ListingsOpen = 0;

@@ -74,6 +74,7 @@ public:
         Store(name, {ValueType::String, 0, value});
     }
     bool DeleteValue(const std::wstring& name) override {
+        ++registry_.Writes;
         FakeRegistry::Key* key = registry_.FindFolded(folded_);
         return key && key->values.erase(Fold(name)) > 0;
     }
@@ -154,6 +155,7 @@ std::vector<std::wstring> FakeRegistry::ChildNames(RegistryRoot root,
 }
 
 void FakeRegistry::CountWrite() {
+    ++Writes;
     if (!FailWritesAfter) return;
     if (*FailWritesAfter <= 0) throw Error(L"Access is denied.");
     --*FailWritesAfter;
@@ -178,6 +180,7 @@ bool FakeRegistry::KeyExists(RegistryRoot root, const std::wstring& path) {
 }
 
 bool FakeRegistry::DeleteKeyTree(RegistryRoot root, const std::wstring& path) {
+    ++Writes;
     const std::wstring folded = Fold(FullPath(root, path));
     bool any = false;
     for (auto it = keys_.begin(); it != keys_.end();) {

@@ -41,6 +41,8 @@ public:
 
     // Fault injection: opening or writing fails once this many more writes succeeded.
     std::optional<int> FailWritesAfter;
+    // Values written or deleted, and keys deleted.
+    int Writes = 0;
     bool FailOpen = false;
     int OpenCount = 0;
     // Every value asked for by name through an open key.

@@ -58,7 +58,10 @@ TEST_F(RunTest, ARunEmptiesTheTemporaryFolderAndReturnsToIdle) {
                           L"14:03:27 Begin Clean Temporary Folder (" + std::wstring(kTemp) + L")",
                           L"14:03:27 Finished Clean Temporary Folder (" + std::wstring(kTemp) + L")",
                           L"14:03:27 No search path, click 'Option' to add",
-                          L"14:03:27 Clean finished: 2 files or folders had been cleaned."}));
+                          L"14:03:27 Clean finished: 2 files or folders had been cleaned.",
+                          L"14:03:27 Space freed: 2 bytes",
+                          L"14:03:27 Drive C: free space grew by 2 bytes (now 63.9 GB "
+                          L"(68,719,476,735 bytes))"}));
     EXPECT_EQ(fakes.files.Under(kTemp), (std::vector<std::wstring>{std::wstring(kTemp) + L".keep"}));
     EXPECT_EQ(Form1().ListView1.Columns()[0].caption, L"Clean Results:");
     EXPECT_FALSE(Form1().ProgressBar1.Visible());

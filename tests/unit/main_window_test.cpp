@@ -359,17 +359,6 @@ TEST_F(ToolbarTest, HelpOpensThePageBesideTheProgramOrTheWebPage) {
     EXPECT_EQ(fakes.processes.Commands[3].first, "Explorer.exe https://www.ambervale.example/purgo/index.html");
 }
 
-TEST_F(ToolbarTest, AnalyzeForwardsToItsHandlerAndIsHarmlessWithoutOne) {
-    StartAndSettle();
-    Form1().SpeedButton8.Click();
-    int analyses = 0;
-    Form1().OnAnalyze = [&] { ++analyses; };
-    Form1().SpeedButton8.Click();
-    EXPECT_EQ(analyses, 1);
-    EXPECT_TRUE(fakes.processes.Commands.empty());
-    EXPECT_EQ(backend.ModalCount(), 0);
-}
-
 TEST_F(ToolbarTest, OptionsOpensTheFirstPageAndAboutShowsTheBox) {
     StartAndSettle();
     Form2().PageControl1.SetActivePageIndex(3);

@@ -12,7 +12,9 @@ using Lines = std::vector<std::wstring>;
 constexpr unsigned kQuestionFlags = mb::YesNo | mb::IconQuestion | mb::DefButton2 | mb::TaskModal;
 constexpr unsigned kInformationFlags = mb::Ok | mb::IconInformation | mb::TaskModal;
 const std::wstring kFinished = L"18:00:05 Clean finished: 7 files or folders had been cleaned.";
+const std::wstring kSpace = L"18:00:05 Space freed: 1.50 KB (1,536 bytes)";
 const std::wstring kBinsRow = L"18:00:05 Finished clear all recycle bins";
+const std::wstring kBinsFreed = L"18:00:05 Space freed by emptying the recycle bins: 40 bytes";
 
 // The end of a run, entered directly after a run's rows are in the list.
 class WrapUpTest : public EngineTest {
@@ -24,7 +26,9 @@ protected:
         Form1().Rows.AddResultRow(L"18:00:01 Begin Clean Temporary Folder", 1);
         fakes.locale.TimeOfDay = L"18:00:05";
         fakes.shell.RecycleBin = {L"C:\\old.txt"};
+        fakes.shell.RecycleBinBytes[L"C:"] = 40;
         State().Deleted.Items = 7;
+        State().Deleted.PermanentBytes = 1536;
         State().ItemRowsPhase = true;
     }
 
@@ -54,13 +58,14 @@ protected:
 TEST_F(WrapUpTest, AFinishedRunReportsItsCount) {
     SetOption(settings::Option::Displayresultsbox, true);
     EXPECT_FALSE(Finish());
-    EXPECT_EQ(Rows(), (Lines{L"18:00:01 Begin Clean Temporary Folder", kFinished}));
+    EXPECT_EQ(Rows(), (Lines{L"18:00:01 Begin Clean Temporary Folder", kFinished, kSpace}));
     EXPECT_EQ(Form1().ListView1.Item(1).imageIndex, 1);
     EXPECT_EQ(Form1().ListView1.LastMadeVisible(), 0) << "the summary is added, not scrolled to";
     EXPECT_EQ(Form1().StatusBar1.Panel(0).text, L" Cleaned over.");
     EXPECT_FALSE(State().ItemRowsPhase);
     ASSERT_EQ(fakes.messages.Shown.size(), 1u);
-    EXPECT_EQ(fakes.messages.Shown[0].text, L"7 files or folders had been deleted.");
+    EXPECT_EQ(fakes.messages.Shown[0].text,
+              L"7 files or folders had been deleted.\nSpace freed: 1.50 KB (1,536 bytes)");
     EXPECT_EQ(fakes.messages.Shown[0].caption, L"Information");
     EXPECT_EQ(fakes.messages.Shown[0].flags, kInformationFlags);
     EXPECT_EQ(fakes.shell.EmptyCount, 0);
@@ -73,11 +78,13 @@ TEST_F(WrapUpTest, AStoppedRunSaysSoAndNeverEmptiesTheBinsOrCloses) {
           settings::Option::Emptyrecycle, settings::Option::Autoclose, settings::Option::Logs})
         SetOption(box, true);
     EXPECT_FALSE(Finish());
-    EXPECT_EQ(Rows().back(), L"18:00:05 User stopped: 7 files or folders had been cleaned.");
+    EXPECT_EQ(Rows().end()[-2], L"18:00:05 User stopped: 7 files or folders had been cleaned.");
+    EXPECT_EQ(Rows().back(), kSpace);
     EXPECT_EQ(Form1().StatusBar1.Panel(0).text, L" Clean stopped.");
     ASSERT_EQ(fakes.messages.Shown.size(), 1u) << "no question whose Yes would do nothing";
     EXPECT_EQ(fakes.messages.Shown[0].caption, L"Information");
-    EXPECT_EQ(fakes.messages.Shown[0].text, L"7 files or folders had been deleted.");
+    EXPECT_EQ(fakes.messages.Shown[0].text,
+              L"7 files or folders had been deleted.\nSpace freed: 1.50 KB (1,536 bytes)");
     EXPECT_EQ(fakes.shell.EmptyCount, 0);
     EXPECT_TRUE(fakes.cursor.Busy.empty());
     EXPECT_TRUE(fakes.files.FileExists(Log())) << "a stopped run is logged too";
@@ -107,8 +114,9 @@ TEST_F(WrapUpTest, YesToTheQuestionEmptiesTheBinsUnderTheHourglass) {
     EXPECT_EQ(fakes.shell.EmptyCount, 1);
     EXPECT_TRUE(fakes.shell.RecycleBin.empty());
     EXPECT_EQ(fakes.cursor.Busy, (std::vector<bool>{true, false}));
-    EXPECT_EQ(Rows(), (Lines{L"18:00:01 Begin Clean Temporary Folder", kFinished, kBinsRow}));
-    EXPECT_EQ(Form1().ListView1.Item(2).imageIndex, 1);
+    EXPECT_EQ(Rows(), (Lines{L"18:00:01 Begin Clean Temporary Folder", kFinished, kSpace, kBinsRow,
+                             kBinsFreed}));
+    EXPECT_EQ(Form1().ListView1.Item(3).imageIndex, 1);
 }
 
 TEST_F(WrapUpTest, TheQuestionFollowsTheResultsText) {
@@ -118,7 +126,8 @@ TEST_F(WrapUpTest, TheQuestionFollowsTheResultsText) {
     Finish();
     ASSERT_EQ(fakes.messages.Shown.size(), 1u);
     EXPECT_EQ(fakes.messages.Shown[0].text,
-              L"7 files or folders had been deleted.\nDo you empty Recycle bins now?");
+              L"7 files or folders had been deleted.\nSpace freed: 1.50 KB (1,536 bytes)\n"
+              L"Do you empty Recycle bins now?");
     EXPECT_EQ(fakes.shell.EmptyCount, 0);
     EXPECT_EQ(fakes.shell.RecycleBin.size(), 1u);
     EXPECT_TRUE(fakes.cursor.Busy.empty());
@@ -130,7 +139,7 @@ TEST_F(WrapUpTest, AutomaticEmptyingIgnoresANo) {
     fakes.messages.Answers = {No};
     Finish();
     EXPECT_EQ(fakes.shell.EmptyCount, 1);
-    EXPECT_EQ(Rows().back(), kBinsRow);
+    EXPECT_EQ(Rows().back(), kBinsFreed);
 }
 
 TEST_F(WrapUpTest, TheShellEmptiesTheBinsOverTheMainWindow) {
@@ -146,7 +155,7 @@ TEST_F(WrapUpTest, BinsThatCannotBeEmptiedAddNoRowButTheCursorComesBack) {
     fakes.shell.EmptyFails = true;
     Finish();
     EXPECT_EQ(fakes.shell.EmptyCount, 1);
-    EXPECT_EQ(Rows().back(), kFinished);
+    EXPECT_EQ(Rows().back(), kSpace);
     EXPECT_EQ(fakes.cursor.Busy, (std::vector<bool>{true, false}));
 }
 
@@ -157,7 +166,7 @@ TEST_F(WrapUpTest, TheLogBlockIsTheRunsRowsEndingWithTheBinsRow) {
     SetOption(settings::Option::Emptyrecycle, true);
     Finish();
     EXPECT_EQ(LogLines(), (Lines{L"", L"12/9/2026", L"18:00:01 Begin Clean Temporary Folder",
-                                 kFinished, kBinsRow}));
+                                 kFinished, kSpace, kBinsRow, kBinsFreed}));
 }
 
 TEST_F(WrapUpTest, NoLogWhenLogsIsOff) {
