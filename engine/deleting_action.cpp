@@ -157,8 +157,9 @@ bool DeletingAction::RemoveTreeDirectly(const std::wstring& folder, int& parts,
 bool DeletingAction::Emptied(const std::wstring& folder, bool /*leftSome*/) {
     drives_.Before(folder);
     if (rules_.RecycleMode()) {
-        // The walk leaves dot entries in place; the shell would take them along.
-        if (!IsEmptyFolder(folder)) return false;
+        // The walk leaves dot entries in place; the shell would take them along. The
+        // folder stays, as a permanent deletion would leave it: noted the same way.
+        if (!IsEmptyFolder(folder)) return Noted(folder, false);
         ShowDeleting(folder);
         return Recycled(folder, 0);
     }

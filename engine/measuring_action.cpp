@@ -11,9 +11,14 @@ MeasuringAction::MeasuringAction(RunDisplay& display, const RunState& state, Run
                                  platform::FileSystem& files)
     : display_(display), state_(state), rules_(rules), files_(files) {}
 
-bool MeasuringAction::File(const std::wstring&, std::uint32_t attributes, std::uint64_t size) {
-    lastBytes_ = size;
-    measured_.Add(size, rules_.Recycles(attributes));
+void MeasuringAction::Count(const std::wstring& path, std::uint64_t bytes, bool recycled) {
+    lastBytes_ = bytes;
+    measured_.Add(bytes, recycled);
+    if (OnCounted) OnCounted(path);
+}
+
+bool MeasuringAction::File(const std::wstring& path, std::uint32_t attributes, std::uint64_t size) {
+    Count(path, size, rules_.Recycles(attributes));
     return true;
 }
 
@@ -35,8 +40,7 @@ bool MeasuringAction::Whole(const std::wstring& path, std::uint32_t listed, std:
     } else {
         bytes = listed != kNotListed ? size : files_.FileSize(path).value_or(0);
     }
-    lastBytes_ = bytes;
-    measured_.Add(bytes, rules_.Recycles(a));
+    Count(path, bytes, rules_.Recycles(a));
     return true;
 }
 
@@ -46,21 +50,21 @@ void MeasuringAction::Went(const std::wstring& path, int picture) {
                                      picture);
 }
 
-bool MeasuringAction::Emptied(const std::wstring&, bool leftSome) {
+bool MeasuringAction::Emptied(const std::wstring& folder, bool leftSome) {
     if (leftSome) return false;
-    measured_.Add(0, rules_.RecycleMode());
+    Count(folder, 0, rules_.RecycleMode());
     return true;
 }
 
-bool MeasuringAction::Link(const std::wstring&) {
-    measured_.Add(0, false);
+bool MeasuringAction::Link(const std::wstring& link) {
+    Count(link, 0, false);
     return true;
 }
 
 void MeasuringAction::Single(const std::wstring& path, Tally tally) {
     if (tally == Tally::None) return;
     const std::optional<std::uint64_t> size = files_.FileSize(path);
-    if (size) measured_.Add(*size, false);
+    if (size) Count(path, *size, false);
 }
 
 } // namespace engine

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "engine/accounting.h"
@@ -22,6 +23,9 @@ public:
                     platform::FileSystem& files);
 
     const Accounting& Measured() const { return measured_; }
+    // Told of every item counted, by the path it was handed as: for a check that what
+    // an analysis found is what a clean then deletes.
+    std::function<void(const std::wstring&)> OnCounted;
     void Reset() { measured_ = Accounting{}; }
 
     void Entering(const std::wstring&) override {}
@@ -39,6 +43,8 @@ private:
     const RunState& state_;
     RunRules rules_;
     platform::FileSystem& files_;
+    void Count(const std::wstring& path, std::uint64_t bytes, bool recycled);
+
     Accounting measured_;
     // What the item measured last held: the one Went lists.
     std::uint64_t lastBytes_ = 0;

@@ -62,6 +62,7 @@ public:
     Primitives& Walkers() { return walkers_; }
     // What the last analysis found.
     const Accounting& Measured() const { return measuring_.Measured(); }
+    MeasuringAction& Measuring() { return measuring_; }
     CategoryRun& Categories() { return categories_; }
     UserTargets& Targets() { return targets_; }
 

@@ -1,6 +1,8 @@
 #include "tests/safety/case_runner.h"
 
+#include <map>
 #include <memory>
+#include <set>
 
 #include "app/main_window.h"
 #include "app/program.h"
@@ -100,6 +102,73 @@ void DescribeEntries(const Snapshot& before, const Snapshot& after,
     }
 }
 
+// An analysis of the case, run first: it must leave the tree as it is. The paths it
+// counted come back, each as it was handed over.
+std::vector<std::wstring> Analyze(Harness& h, const Snapshot& before,
+                                  std::vector<std::wstring>& violations) {
+    std::vector<std::wstring> counted;
+    engine::MeasuringAction& measuring = h.Form1().Run.Measuring();
+    measuring.OnCounted = [&counted](const std::wstring& path) { counted.push_back(path); };
+    h.Form1().SpeedButton8.Click();
+    h.backend.Advance(100);
+    measuring.OnCounted = nullptr;
+    const Snapshot after = Snapshot::Take(h.fakes.files, kDrives);
+    for (const auto& [key, item] : before.Items()) {
+        const Item* now = after.Find(key);
+        if (!now || !now->SameAs(item)) violations.push_back(L"the analysis changed: " + item.path);
+    }
+    if (!h.fakes.processes.Commands.empty()) violations.push_back(L"the analysis ran a command");
+    return counted;
+}
+
+// What the analysis found is what the clean deleted and what it could not: each entry
+// the analysis counted (a folder counted whole with all below it) is gone, or it stayed
+// because its own deletion failed or, for a folder, because something inside stayed.
+// The bytes agree the same way.
+void CompareWithAnalysis(const std::vector<std::wstring>& counted, const engine::Accounting& measured,
+                         const Snapshot& before, const Snapshot& after,
+                         const engine::RunState& clean, std::vector<std::wstring>& violations) {
+    // Each entry found, and whether the analysis could see its size: not below a folder
+    // that cannot be listed.
+    std::map<std::wstring, bool> found;
+    for (const std::wstring& path : counted) {
+        const std::wstring top = Key(path);
+        for (const auto& entry : before.Items()) {
+            if (!SameOrBelow(entry.first, top)) continue;
+            bool seen = true;
+            for (std::wstring k = ParentKey(entry.first); seen && SameOrBelow(k, top); k = ParentKey(k)) {
+                const Item* folder = before.Find(k);
+                seen = folder == nullptr || !folder->denied;
+                if (k == top) break;
+            }
+            found[entry.first] = found[entry.first] || seen;
+        }
+    }
+    std::set<std::wstring> failed;
+    for (const std::wstring& path : clean.Refused) failed.insert(Key(path));
+    // A deletion that failed leaves the entry, what it holds and the folders above it.
+    const auto failedAtOrAround = [&failed](const std::wstring& key) {
+        for (std::wstring k = key; !k.empty(); k = ParentKey(k))
+            if (failed.count(k) > 0) return true;
+        const auto below = failed.lower_bound(key);
+        return below != failed.end() && SameOrBelow(*below, key);
+    };
+    std::uint64_t stayedBytes = 0;
+    for (const auto& [key, item] : before.Items()) {
+        const bool gone = after.Find(key) == nullptr;
+        const auto f = found.find(key);
+        if (gone && f == found.end()) violations.push_back(L"deleted, but not found by the analysis: " + item.path);
+        if (gone || f == found.end()) continue;
+        if (f->second && !item.IsFolder() && !item.IsLink()) stayedBytes += item.size;
+        if (!failedAtOrAround(key))
+            violations.push_back(L"found by the analysis, kept by the clean without a failure: " + item.path);
+    }
+    const auto bytes = [](const engine::Accounting& a) { return a.PermanentBytes + a.RecycledBytes; };
+    if (bytes(measured) != bytes(clean.Deleted) + stayedBytes)
+        violations.push_back(L"the analysis found " + std::to_wstring(bytes(measured)) + L" bytes, the clean freed " +
+                             std::to_wstring(bytes(clean.Deleted)) + L" and left " + std::to_wstring(stayedBytes));
+}
+
 } // namespace
 
 CaseOutcome RunCase(std::uint64_t caseSeed, bool full) {
@@ -107,6 +176,9 @@ CaseOutcome RunCase(std::uint64_t caseSeed, bool full) {
     ScenarioMaker maker(h.fakes, h.Form2(), caseSeed);
     const Scenario scenario = maker.Make();
     const Snapshot before = Snapshot::Take(h.fakes.files, kDrives);
+    std::vector<std::wstring> analysisViolations;
+    const std::vector<std::wstring> counted = Analyze(h, before, analysisViolations);
+    const engine::Accounting measured = h.Form1().Run.Measured();
     h.log.clear();
     ArmStop(h, scenario);
     h.Form1().SpeedButton6.Click();
@@ -118,6 +190,12 @@ CaseOutcome RunCase(std::uint64_t caseSeed, bool full) {
     CaseOutcome outcome;
     outcome.violations = CheckRun(run);
     outcome.tally = TallyRun(run);
+    // A stopped clean deletes less than was found, by design.
+    outcome.compared = !h.Form1().Run.State.StopRequested;
+    if (outcome.compared)
+        CompareWithAnalysis(counted, measured, before, after, h.Form1().Run.State, analysisViolations);
+    outcome.agreed = outcome.compared && analysisViolations.empty();
+    for (std::wstring& v : analysisViolations) outcome.violations.push_back(std::move(v));
     if (outcome.violations.empty() && !full) return outcome;
     outcome.description = scenario.settingsText;
     if (h.stopEvent) outcome.description.push_back(L"stop requested at event " + std::to_wstring(*h.stopEvent));

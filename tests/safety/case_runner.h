@@ -12,6 +12,9 @@ struct CaseOutcome {
     // The settings in short and the entries the violations name, for the report.
     std::vector<std::wstring> description;
     Tally tally;
+    // The analysis before the clean was compared with it (not for a stopped clean).
+    bool compared = false;
+    bool agreed = false;
 };
 
 // Generates the case of this seed, runs the whole program over it headless and checks
