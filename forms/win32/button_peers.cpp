@@ -55,9 +55,19 @@ SpeedButtonPeer::SpeedButtonPeer(Resources& resources, Application& app, SpeedBu
     LoadGlyph();
 }
 
+namespace {
+// The glyphs are drawn 32 pixels square at 96 DPI, and at each larger scale's own size.
+constexpr int kGlyphSize = 32;
+} // namespace
+
 void SpeedButtonPeer::LoadGlyph() {
     // A strip of frames (up, disabled, down) shows its first.
-    glyph_ = Res().Picture(button_.Glyph());
+    glyph_ = Res().Picture(button_.Glyph(), Scale().Pixels(kGlyphSize));
+}
+
+void SpeedButtonPeer::ScaleChanged() {
+    LoadGlyph();
+    Win32Peer::ScaleChanged();
 }
 
 void SpeedButtonPeer::Apply(Change what, int index) {
@@ -110,11 +120,12 @@ void SpeedButtonPeer::Draw(const DRAWITEMSTRUCT& dis) {
         DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     int shift = pressed ? 1 : 0;
 
-    SelectedObject font(dc, Res().FontFor(button_.GetFont()));
+    SelectedObject font(dc, FontOf(button_.GetFont()));
     TEXTMETRICW tm{};
     GetTextMetricsW(dc, &tm);
     const std::wstring& caption = button_.Caption();
-    RECT text{r.left + 2, r.bottom - tm.tmHeight - 4, r.right - 2, r.bottom - 4};
+    const int gap = Scale().Pixels(2);
+    RECT text{r.left + gap, r.bottom - tm.tmHeight - 2 * gap, r.right - gap, r.bottom - 2 * gap};
     int glyphBottom = caption.empty() ? r.bottom : text.top;
     if (glyph_) {
         int cx = 0, cy = 0;

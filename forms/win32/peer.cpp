@@ -19,8 +19,27 @@ void Win32Peer::Changed(Change what, int index) {
     Apply(what, index);
 }
 
+const DisplayScale& Win32Peer::Scale() const {
+    static const DisplayScale kDesign(96);
+    Form* form = control_.OwnerForm();
+    auto* formPeer = form ? dynamic_cast<FormPeer*>(form->GetPeer()) : nullptr;
+    // Only a window made outside any form has none; it is drawn as designed.
+    return formPeer ? formPeer->Scale() : kDesign;
+}
+
+void Win32Peer::ScaleChanged() {
+    ApplyingScope applying(*this);
+    ApplyBounds();
+    ApplyFont();
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+HFONT Win32Peer::FontOf(const forms::Font& font) const {
+    return resources_.FontFor(font, Scale().Dpi());
+}
+
 void Win32Peer::CreateChild(const wchar_t* windowClass, DWORD style, DWORD exStyle) {
-    RECT r = resources_.ToPixels(control_.Bounds());
+    RECT r = Scale().ToPixels(control_.Bounds());
     style |= WS_CHILD | WS_CLIPSIBLINGS;
     if (control_.Visible()) style |= WS_VISIBLE;
     if (!control_.Enabled()) style |= WS_DISABLED;
@@ -85,7 +104,7 @@ void Win32Peer::ApplyText(const std::wstring& text) {
 }
 
 void Win32Peer::ApplyBounds() {
-    RECT want = resources_.ToPixels(control_.Bounds());
+    RECT want = Scale().ToPixels(control_.Bounds());
     RECT now{};
     GetWindowRect(Handle(), &now);
     MapWindowPoints(HWND_DESKTOP, ParentHandle(), reinterpret_cast<POINT*>(&now), 2);
@@ -96,7 +115,7 @@ void Win32Peer::ApplyBounds() {
 
 void Win32Peer::ApplyFont() {
     SendMessageW(Handle(), WM_SETFONT,
-                 reinterpret_cast<WPARAM>(resources_.FontFor(control_.GetFont())), FALSE);
+                 reinterpret_cast<WPARAM>(FontOf(control_.GetFont())), FALSE);
 }
 
 void Win32Peer::ApplyHint() {

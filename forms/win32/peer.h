@@ -5,6 +5,7 @@
 #include <string>
 
 #include "forms/control.h"
+#include "forms/win32/display_scale.h"
 #include "forms/win32/resources.h"
 #include "forms/win32/window.h"
 
@@ -28,6 +29,10 @@ public:
     // Called once every peer of the form exists, for links to siblings made later
     // (an up-down's buddy).
     virtual void Connected() {}
+    // The scale the control's window is drawn at: its form's.
+    virtual const DisplayScale& Scale() const;
+    // The form moved to a screen of another scale: bounds, font and pictures follow.
+    virtual void ScaleChanged();
 
 protected:
     // Creates this control's window inside its parent's, at the control's bounds.
@@ -54,6 +59,8 @@ protected:
     };
 
     Resources& Res() const { return resources_; }
+    // A font at this window's scale.
+    HFONT FontOf(const forms::Font& font) const;
     Application* App() const override { return &app_; }
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;

@@ -179,7 +179,7 @@ void StatusBarPeer::ApplyPanels() {
     std::vector<int> edges(static_cast<size_t>(count));
     int right = 0;
     for (int i = 0; i < count; ++i) {
-        right += Res().Scale(bar_.Panel(i).width);
+        right += Scale().Pixels(bar_.Panel(i).width);
         edges[static_cast<size_t>(i)] = right;
     }
     edges.back() = -1; // the last panel takes what is left
@@ -219,6 +219,12 @@ void StatusBarPeer::Apply(Change what, int index) {
     case Change::Refresh: FlushPending(); UpdateWindow(Handle()); break;
     default: Win32Peer::Apply(what, index); break;
     }
+}
+
+void StatusBarPeer::ScaleChanged() {
+    Win32Peer::ScaleChanged();
+    ApplyingScope applying(*this);
+    ApplyPanels(); // the panels' edges are design units too
 }
 
 bool StatusBarPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
