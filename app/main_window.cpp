@@ -38,10 +38,14 @@ const ToolbarSlot kToolbar[] = {
 
 } // namespace
 
-TForm1::TForm1(forms::Application& app, platform::Services& services,
-               std::vector<std::wstring> arguments, bool unattended)
-    : forms::Form(app, L"Form1"), Rows(ListView1, services.locale), services_(services),
-      arguments_(std::move(arguments)), unattended_(unattended) {
+TForm1::TForm1(forms::Application& app, platform::Services& services, TForm2& form2,
+               TAboutBox& aboutBox, std::vector<std::wstring> arguments, bool unattended)
+    : forms::Form(app, L"Form1"), Rows(ListView1, services.locale),
+      Run(engine::RunControls{app, Timer6, Timer2, Timer9, SpeedButton6, Image1, Image2, OnlyIcons1,
+                              PopupMenu1, StatusBar1, ProgressBar1, Rows, UiText.Lines()},
+          form2, services),
+      services_(services), arguments_(std::move(arguments)), unattended_(unattended), form2_(form2),
+      aboutBox_(aboutBox) {
     LayOut();
     {
         std::unique_ptr<platform::RegistryKey> key = windowSettings_.Open();
@@ -60,11 +64,6 @@ TForm1::TForm1(forms::Application& app, platform::Services& services,
     if (unattended_) SetWindowState(forms::WindowState::Minimized);
     LoadUiText();
     Timer1.SetEnabled(true);
-}
-
-void TForm1::Attach(TForm2& form2, TAboutBox& aboutBox) {
-    form2_ = &form2;
-    aboutBox_ = &aboutBox;
     form2.LogPath = DataFolder + L"logs.log";
     aboutBox.OnVisitWebsite = [this] { OpenWebPage(L"/purgo/index.html"); };
     form2.OnHelpButton = [this] { SpeedButton4.Click(); };
@@ -72,14 +71,12 @@ void TForm1::Attach(TForm2& form2, TAboutBox& aboutBox) {
     // After OK the summary shows the new settings, unless a run's results are shown.
     form2.OnAccepted = [this] {
         if (ProgressBar1.Visible()) return;
-        settings::BuildSettingsSummary(Rows, *form2_, StatusBar1, UiText.Lines());
+        settings::BuildSettingsSummary(Rows, form2_, StatusBar1, UiText.Lines());
         PopupMenu1.AutoPopup = true;
     };
-    Run = std::make_unique<engine::CleanRun>(
-        engine::RunControls{App(), Timer6, Timer2, Timer9, SpeedButton6, Image1, Image2, OnlyIcons1,
-                            PopupMenu1, StatusBar1, ProgressBar1, Rows, UiText.Lines()},
-        form2, services_);
-    Run->State.Unattended = unattended_;
+    // The scans' running total is the run's; it is read with the options.
+    form2.Store.TotalLoaded = [this](int total) { Run.State.TotalDeleted = total; };
+    Run.State.Unattended = unattended_;
     Timer6.OnTimer = [this] { Timer6Timer(); };
     Timer2.OnTimer = [this] { Timer2Timer(); };
     Timer9.OnTimer = [this] { Timer9Timer(); };
@@ -233,12 +230,12 @@ void TForm1::Timer1Timer() {
 
 void TForm1::Timer5Timer() {
     Timer5.SetEnabled(false);
-    form2_->Store.LoadSettings();
-    settings::BuildSettingsSummary(Rows, *form2_, StatusBar1, UiText.Lines());
+    form2_.Store.LoadSettings();
+    settings::BuildSettingsSummary(Rows, form2_, StatusBar1, UiText.Lines());
     if (!unattended_)
-        settings::OfferCommandLineFolder(arguments_, *form2_, services_, UiText.Lines());
+        settings::OfferCommandLineFolder(arguments_, form2_, services_, UiText.Lines());
     App().ProcessMessages();
-    if (AutoBeginPending && (unattended_ || form2_->CheckBox18.Checked())) {
+    if (AutoBeginPending && (unattended_ || form2_.On(settings::Option::Autobegin))) {
         AutoBeginPending = false;
         Timer6.SetEnabled(true);
     }
@@ -247,8 +244,7 @@ void TForm1::Timer5Timer() {
 
 int TForm1::ExitCode() const {
     if (!unattended_) return app::exit_code::Done;
-    if (!Run) return app::exit_code::SomethingStayed;
-    const engine::RunState& run = Run->State;
+    const engine::RunState& run = Run.State;
     const bool all = run.Ended && !run.StopRequested && run.StayedCount == 0;
     return all ? app::exit_code::Done : app::exit_code::SomethingStayed;
 }
@@ -264,8 +260,9 @@ void TForm1::Timer8Timer() {
         placement.maximized = GetWindowState() == forms::WindowState::Maximized;
         placement.bounds = App().GetBackend().ScreenBounds(*this);
         std::unique_ptr<platform::RegistryKey> key = windowSettings_.Open();
-        settings::WindowSettings::SavePlacement(*key, form2_->CheckBox14.Checked(), placement);
-        settings::WindowSettings::SaveTotalDeleted(*key, form2_->TotalDeletedCount);
+        settings::WindowSettings::SavePlacement(*key, form2_.On(settings::Option::Savepos),
+                                                placement);
+        settings::WindowSettings::SaveTotalDeleted(*key, Run.State.TotalDeleted);
     } catch (...) {
         // The placement is only a convenience; a failed save keeps the old one.
     }
@@ -276,11 +273,11 @@ void TForm1::SpeedButton3Click() {
 }
 
 void TForm1::SpeedButton1Click() {
-    form2_->PageControl1.SetActivePageIndex(0);
-    form2_->ShowModal();
+    form2_.PageControl1.SetActivePageIndex(0);
+    form2_.ShowModal();
 }
 
-void TForm1::SpeedButton2Click() { aboutBox_->ShowModal(); }
+void TForm1::SpeedButton2Click() { aboutBox_.ShowModal(); }
 
 void TForm1::OpenWebPage(const std::wstring& page) {
     // The command line is 8-bit; the address is plain ASCII.
@@ -304,10 +301,10 @@ void TForm1::SpeedButton8Click() {
 
 void TForm1::Modify1Click() {
     const int page = settings::ChooseSettingsPage(ListView1, settings::FirstSelectedRow(ListView1),
-                                                  form2_->PageControl1.ActivePageIndex());
+                                                  form2_.PageControl1.ActivePageIndex());
     if (page < 0) return;
-    form2_->PageControl1.SetActivePageIndex(page);
-    form2_->ShowModal();
+    form2_.PageControl1.SetActivePageIndex(page);
+    form2_.ShowModal();
 }
 
 void TForm1::ListView1DblClick() {

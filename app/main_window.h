@@ -3,7 +3,6 @@
 #include <vector>
 
 #include <functional>
-#include <memory>
 
 #include "app/ui_text.h"
 #include "engine/rows.h"
@@ -24,13 +23,11 @@ class TAboutBox;
 // The main window: toolbar, results list, progress and status bar, and the timers
 // that sequence start-up and the clean run. Started `unattended` (/clean), it shows
 // minimised, offers no folder, runs one clean without a box and closes at its end.
+// The settings dialog and the about box exist before it: its run reads the dialog.
 class TForm1 : public forms::Form {
 public:
-    TForm1(forms::Application& app, platform::Services& services,
-           std::vector<std::wstring> arguments, bool unattended = false);
-
-    // The dialogs are created after the main window; start-up reaches them here.
-    void Attach(TForm2& form2, TAboutBox& aboutBox);
+    TForm1(forms::Application& app, platform::Services& services, TForm2& form2,
+           TAboutBox& aboutBox, std::vector<std::wstring> arguments, bool unattended = false);
 
     UiTextTable UiText;
     // Per-user data folder, always ending in a backslash once construction is over.
@@ -71,16 +68,16 @@ public:
     forms::Timer Timer8{*this, L"Timer8", 200};
     forms::Timer Timer9{*this, L"Timer9", 500};
 
-    // The results list and its row helpers; the clean run once the dialogs exist.
+    // The results list and its row helpers, and the clean run that fills it.
     engine::ResultRows Rows;
-    std::unique_ptr<engine::CleanRun> Run;
+    engine::CleanRun Run;
 
     void Timer1Timer();
     void Timer5Timer();
     void FormResize();
     void Timer8Timer();
     void SpeedButton3Click();
-    void SpeedButton6Click() { Run->ArmStart(); }
+    void SpeedButton6Click() { Run.ArmStart(); }
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton4Click();
@@ -97,9 +94,9 @@ public:
     // The maker's web site; its pages are opened in the browser.
     static constexpr const wchar_t* kWebSite = L"https://www.ambervale.example";
     void OpenWebPage(const std::wstring& page);
-    void Timer6Timer() { Run->StartOrAskStop(); }
-    void Timer2Timer() { Run->ClockTick(); }
-    void Timer9Timer() { Run->PollSearchService(); }
+    void Timer6Timer() { Run.StartOrAskStop(); }
+    void Timer2Timer() { Run.ClockTick(); }
+    void Timer9Timer() { Run.PollSearchService(); }
     void OnlyIcons1Click();
     void ShowText1Click();
     void StatusBar1Resize();
@@ -116,6 +113,6 @@ private:
     settings::WindowSettings windowSettings_{services_.registry};
     std::vector<std::wstring> arguments_;
     bool unattended_;
-    TForm2* form2_ = nullptr;
-    TAboutBox* aboutBox_ = nullptr;
+    TForm2& form2_;
+    TAboutBox& aboutBox_;
 };

@@ -28,12 +28,11 @@ Program::Program(forms::Application& application, platform::Services& services,
                  const StartRequest& request)
     : application_(application) {
     application_.Title = L"Ace Tidyhawk";
-    form1_ = std::make_unique<TForm1>(application_, services, request.folder,
-                                      request.mode == StartMode::Clean);
-    application_.SetMainForm(*form1_);
     form2_ = std::make_unique<TForm2>(application_, services);
     aboutBox_ = std::make_unique<TAboutBox>(application_);
-    form1_->Attach(*form2_, *aboutBox_);
+    form1_ = std::make_unique<TForm1>(application_, services, *form2_, *aboutBox_, request.folder,
+                                      request.mode == StartMode::Clean);
+    application_.SetMainForm(*form1_);
 }
 
 Program::~Program() = default;

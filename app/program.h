@@ -13,8 +13,9 @@ class TAboutBox;
 
 namespace app {
 
-// The program's three windows, created in their fixed order and kept for the life of
-// the process. Program entry and the tests both build the program through this.
+// The program's three windows, kept for the life of the process: the dialogs first,
+// then the main window that uses them. Program entry and the tests both build the
+// program through this.
 class Program {
 public:
     Program(forms::Application& application, platform::Services& services,
@@ -34,9 +35,10 @@ public:
 
 private:
     forms::Application& application_;
-    std::unique_ptr<TForm1> form1_;
+    // The main window goes first: it holds on to the other two.
     std::unique_ptr<TForm2> form2_;
     std::unique_ptr<TAboutBox> aboutBox_;
+    std::unique_ptr<TForm1> form1_;
 };
 
 // The name every running instance marks itself with; a /clean start that finds it

@@ -35,14 +35,15 @@ void Expect(bool holds, const std::string& what) {
 // The search-path scan's options: every deleted item listed, deleted for good, the
 // usual junk rules on; the old-files rule (.tmp among them) only when asked.
 void ScanOptions(TForm2& o, bool oldFiles) {
-    o.CheckBox24.SetChecked(true);
-    o.CheckBox3.SetChecked(false);
-    o.CheckBox23.SetChecked(false);
-    o.CheckBox12.SetChecked(false); // the tree's files are empty: size decides nothing here
-    o.CheckBox13.SetChecked(true);
-    o.CheckBox5.SetChecked(true);
-    o.CheckBox20.SetChecked(true);
-    o.CheckBox6.SetChecked(oldFiles);
+    o.Box(settings::Option::Display).SetChecked(true);
+    o.Box(settings::Option::Recycle).SetChecked(false);
+    o.Box(settings::Option::Empfolder).SetChecked(false);
+    // The tree's files are empty: size decides nothing here.
+    o.Box(settings::Option::Zerofile).SetChecked(false);
+    o.Box(settings::Option::Picthumb).SetChecked(true);
+    o.Box(settings::Option::Tempfile).SetChecked(true);
+    o.Box(settings::Option::Logfile).SetChecked(true);
+    o.Box(settings::Option::Oldfile).SetChecked(oldFiles);
     o.Edit1.SetText(L"");
     o.Edit4.SetText(L"");
 }
@@ -85,7 +86,7 @@ Figure ScanNoMatch(ProgramHarness& program, const Sizes& s) {
         const Turns t = TakeTurns(
             s.tree, [&](int top) { return TimeOf([&] { seen += RawList(TopFolder(root, top)); }); },
             [&](int top) { return TimeOf([&] { targets.ScanSearchPath(TopFolder(root, top)); }); });
-        const int count = program.Run().State.DeletedCount;
+        const int count = program.Run().State.Deleted.Items;
         program.EndRun();
         Expect(seen == std::size_t(s.tree.Files()), "scan-nomatch: the tree is incomplete");
         Expect(count == 0, "scan-nomatch deleted files");
@@ -115,7 +116,7 @@ Figure ScanDelete(ProgramHarness& program, const Sizes& s) {
                 BuildTopFolder(root, top, s.tree, Part::JunkOnly);
                 return TimeOf([&] { targets.ScanSearchPath(TopFolder(root, top)); });
             });
-        const int count = program.Run().State.DeletedCount;
+        const int count = program.Run().State.Deleted.Items;
         const int rows = program.Main().Rows.List().Count();
         program.EndRun();
         Expect(deleted == junk, "raw scan-delete deleted " + std::to_string(deleted));
@@ -133,7 +134,6 @@ Figure ScanDelete(ProgramHarness& program, const Sizes& s) {
 std::vector<Figure> TreeDelete(ProgramHarness& program, const Sizes& s) {
     const std::wstring root = s.root + L"\\temp";
     BuildTree(root, s.tree, Part::Everything);
-    engine::RunState& state = program.Run().State;
     PumpGapMonitor monitor;
     std::vector<double> raw, ours;
     double longestGap = 0;
@@ -147,10 +147,10 @@ std::vector<Figure> TreeDelete(ProgramHarness& program, const Sizes& s) {
             },
             [&](int top) {
                 BuildTopFolder(root, top, s.tree, Part::Everything);
-                state.CurrentPath = engine::WithBackslash(TopFolder(root, top));
+                const std::wstring folder = engine::WithBackslash(TopFolder(root, top));
                 monitor.Start();
                 const double seconds = TimeOf(
-                    [&] { program.Run().Walkers().DeleteFolderTree(state.CurrentPath, false); });
+                    [&] { program.Run().Walkers().DeleteFolderTree(folder, engine::Top::Keep); });
                 monitor.Stop();
                 longestGap = std::max(longestGap, monitor.LongestGapMs());
                 return seconds;
@@ -188,7 +188,7 @@ double RecycleByProgram(ProgramHarness& program, const std::vector<std::wstring>
 Figure Recycle(ProgramHarness& program, const Sizes& s) {
     const std::wstring folder = s.root + L"\\recycle";
     CreateDirectoryW(folder.c_str(), nullptr);
-    program.Options().CheckBox3.SetChecked(true);
+    program.Options().Box(settings::Option::Recycle).SetChecked(true);
     std::vector<double> raw, ours;
     for (int r = 0; r < s.repetitions; ++r) {
         const std::wstring tag = std::to_wstring(r);
@@ -205,7 +205,7 @@ Figure Recycle(ProgramHarness& program, const Sizes& s) {
             rawTime += TimeOf([&] { recycled += RawRecycle(chunk); });
             ourTime += RecycleByProgram(program, ourFiles, from, std::min(ourFiles.size(), to));
         }
-        const int count = program.Run().State.DeletedCount;
+        const int count = program.Run().State.Deleted.Items;
         program.EndRun();
         Expect(recycled == rawFiles.size(), "raw recycle missed files");
         Expect(count == s.recycleFiles, "recycle deleted " + std::to_string(count));

@@ -57,7 +57,7 @@ void ProgramHarness::BeginRun(bool userTargets) {
     main.ProgressBar1.SetVisible(true);
     main.Timer2.SetEnabled(true);
     state.StopRequested = false;
-    state.DeletedCount = 0;
+    state.Deleted = engine::Accounting{};
     state.UserTargetsPhase = userTargets;
     state.ItemRowsPhase = userTargets;
     PumpFor(100);

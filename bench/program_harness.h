@@ -24,7 +24,7 @@ public:
 
     TForm1& Main() { return program_->Form1(); }
     TForm2& Options() { return program_->Form2(); }
-    engine::CleanRun& Run() { return *Main().Run; }
+    engine::CleanRun& Run() { return Main().Run; }
     forms::Application& App() { return application_; }
 
     // Handles messages for a while, as the idle program does between runs.

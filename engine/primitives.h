@@ -1,55 +1,90 @@
 #pragma once
 #include <string>
-#include <vector>
 
+#include "engine/deleting_action.h"
+#include "engine/item_action.h"
+#include "engine/path_names.h"
 #include "engine/rows.h"
+#include "engine/run_display.h"
+#include "engine/run_rules.h"
 #include "engine/run_state.h"
 #include "engine/target_guard.h"
-#include "forms/application.h"
-#include "forms/controls.h"
-#include "forms/status_bar.h"
 #include "platform/platform.h"
 
-class TForm2;
+namespace settings {
+class Options;
+}
 
 namespace engine {
 
-// What the walkers report through: the main window's status bar, progress bar and
-// list, the one message pump, and the UI text lines.
-struct RunView {
-    forms::Application& app;
-    forms::StatusBar& status;
-    forms::ProgressBar& progress;
-    ResultRows& rows;
-    const std::vector<std::wstring>& text;
+// Whether a walk keeps the folder it was handed once it has emptied it.
+enum class Top { Keep, Remove };
+
+// How a name is compared with a name to match.
+enum class NameTest { Exact, Within };
+
+// What a search for junk below a folder takes: folders by name (emptied and removed
+// whole) and files by name or, failing that, by extension. Names compare with case;
+// a file's extension is lower-cased (A to Z) first, the rule's is not.
+struct MatchRules {
+    std::wstring folderName; // empty: no folder matches
+    NameTest folderTest = NameTest::Within;
+    std::wstring fileName; // empty: no file matches by name
+    NameTest fileTest = NameTest::Within;
+    std::wstring extension; // ".log"; empty: none
+
+    MatchRules& Folders(std::wstring name, NameTest test);
+    MatchRules& Files(std::wstring name, NameTest test);
+    MatchRules& Extension(std::wstring dotted);
+    bool FolderMatches(const std::wstring& name) const;
+    bool FileMatches(const std::wstring& name) const;
 };
 
-// Every deletion of a run goes through these. They never show a dialog: failure
-// travels up as results and rows. A walker never enters a junction or symbolic link:
-// a link met on the way is removed as a link, its target untouched.
+// The walkers: they list folders, never enter a junction or symbolic link (a link met
+// on the way goes as a link, its target untouched), keep the top of a walk unless told
+// otherwise, stop when asked and pump once per entry. What is to go they hand to the
+// run's action, which deletes it, or only measures it; they never show a dialog.
 class Primitives {
 public:
-    Primitives(RunView view, RunState& state, TForm2& options, platform::Services& services);
+    Primitives(RunView view, RunState& state, const settings::Options& options, platform::Services& services);
+    Primitives(const Primitives&) = delete;
+    Primitives& operator=(const Primitives&) = delete;
 
-    // What a walker passes for an item no listing has just shown.
-    static constexpr std::uint32_t kNotListed = 0xFFFFFFFF;
-    // Deletes one file or folder (a folder with everything in it) and counts it. Goes
-    // to the recycle bin only for the user's own targets with option Recycle on.
-    // `listed`: the item's attributes as a listing just showed them, so that it need
-    // not be looked up again.
-    bool ShellDeletePath(const std::wstring& path, std::uint32_t listed = kNotListed);
-    // Deletes a folder's contents. Kept when `path` is exactly CurrentPath as the walk
-    // started (with its trailing backslash) and deleteSelf is off; removed once empty
-    // otherwise. True when everything went (for a kept folder) or the folder went.
-    bool DeleteFolderTree(const std::wstring& path, bool deleteSelf);
-    // Searches a tree for folders by name and files by name or extension and deletes
-    // what matches; a matching folder is emptied and removed whole.
-    void DeleteMatching(const std::wstring& path, const std::wstring& folderName, bool folderExact,
-                        bool deleteSelf, const std::wstring& fileName, bool fileExact,
-                        const std::wstring& extension);
-    // Removes one file as it is (no attributes reset) and notes it when it stays; the
-    // caller counts it.
-    bool RemoveFile(const std::wstring& path);
+    // While it lives, the walkers hand every item to another action: a run chooses its
+    // action once, for all its categories.
+    class ActionScope {
+    public:
+        ActionScope(Primitives& walkers, ItemAction& action)
+            : walkers_(walkers), previous_(walkers.action_) {
+            walkers.action_ = &action;
+        }
+        ~ActionScope() { walkers_.action_ = previous_; }
+        ActionScope(const ActionScope&) = delete;
+        ActionScope& operator=(const ActionScope&) = delete;
+
+    private:
+        Primitives& walkers_;
+        ItemAction* previous_;
+    };
+
+    ItemAction& Action() { return *action_; }
+    RunDisplay& Display() { return display_; }
+    RunRules Rules() const { return rules_; }
+
+    // One file or folder (a folder with everything in it) to go at once. `attributes`
+    // and `size` as a listing just showed them, so that they need not be looked up.
+    bool ShellDeletePath(const std::wstring& path, std::uint32_t attributes = kNotListed,
+                         std::uint64_t size = 0) {
+        return action_->Whole(path, attributes, size);
+    }
+    // One file by the file system's delete alone, its attributes as they are.
+    void RemoveFile(const std::wstring& path, Tally tally) { action_->Single(path, tally); }
+    // Empties a folder; it is kept or, once empty, removed as `top` says. True when
+    // everything went (for a kept folder) or the folder went.
+    bool DeleteFolderTree(const std::wstring& path, Top top);
+    // Searches a tree for what the rules match; a matching folder is emptied and
+    // removed whole, and not searched further.
+    void DeleteMatching(const std::wstring& path, const MatchRules& rules);
     // A shell special folder ending in a backslash, or empty.
     std::wstring SpecialFolderPath(int csidl);
     // Whether a folder or file named by a category (or, in the user's phase, by the
@@ -64,50 +99,29 @@ public:
         permitted_.clear();
     }
 
-    const std::wstring& Text(int n) const;
-    // One step of the bar per file, back to 0 at the maximum.
-    void StepProgress();
-    // A category's step of 10; the bar holds at its maximum.
-    void AdvanceProgress(int by);
-    void ShowDeletedCount(const std::wstring& separator = L" ");
-    void SetStatus(const std::wstring& text);
-    // The pump of the walks, once per item.
-    void Pump() { view_.app.ProcessMessagesWhenDue(); }
+    const std::wstring& Text(int n) const { return display_.Text(n); }
+    void StepProgress() { display_.StepProgress(); }
+    void AdvanceProgress(int by) { display_.AdvanceProgress(by); }
+    void SetStatus(const std::wstring& text) { display_.SetStatus(text); }
+    void Pump() { display_.Pump(); }
 
 private:
-    bool WalkTree(const std::wstring& path, bool deleteSelf, const std::wstring& top);
-    bool DeletePermanently(const std::wstring& path, std::uint32_t listed);
-    // `parts` counts what went inside the folder (an item that went whole once), for
-    // when the folder itself has to stay.
-    bool RemoveTreeDirectly(const std::wstring& folder, int& parts);
-    bool RemoveWalkedFolder(const std::wstring& path, bool link);
-    bool IsEmptyFolder(const std::wstring& path);
-    void Counted();
-    bool ListItems() const;
+    // A walk's own top, kept or removed, or a folder below it, which goes once empty.
+    enum class Level { KeptTop, RemovedTop, Below };
+    bool WalkTree(ItemAction& action, const std::wstring& path, Level level);
+    bool RemoveWalkedFolder(ItemAction& action, const std::wstring& dir, bool leftSome);
+    void MatchTree(ItemAction& action, const std::wstring& path, const MatchRules& rules);
     bool IsLink(const std::wstring& path);
-    void MatchTree(const std::wstring& path, const std::wstring& folderName, bool folderExact,
-                   bool deleteSelf, const std::wstring& fileName, bool fileExact,
-                   const std::wstring& extension);
-    // Passes `gone` on; an item that did not go is noted among the run's refusals.
-    bool Noted(const std::wstring& path, bool gone);
 
-    RunView view_;
+    RunDisplay display_;
     RunState& state_;
-    TForm2& options_;
+    RunRules rules_;
     platform::Services& services_;
+    DeletingAction deleting_;
+    ItemAction* action_ = &deleting_;
     TargetGuard guard_;
     // The last target permitted, so a category's check and its walk's ask only once.
     std::wstring permitted_;
 };
-
-// "C:\a" and "C:\a\" both become "C:\a\".
-std::wstring WithBackslash(const std::wstring& path);
-// `base` + `rest`, or nothing without a base: a base folder that could not be worked
-// out must not turn the rest into a path relative to the current folder or drive.
-std::wstring Below(const std::wstring& base, const wchar_t* rest);
-// A to Z lower-cased, every other letter as it is: the rule junk extensions match by.
-std::wstring AsciiLower(std::wstring text);
-// The part of a name from its last dot on, lower-cased (A to Z only); empty without a dot.
-std::wstring LowerExtension(const std::wstring& name);
 
 } // namespace engine

@@ -2,9 +2,10 @@
 
 #include "forms/form.h"
 #include "platform/paths.h"
-#include "settings/option_set.h"
 
 namespace engine {
+
+using settings::Option;
 
 namespace {
 constexpr unsigned kQuestion =
@@ -12,16 +13,16 @@ constexpr unsigned kQuestion =
 constexpr int kClockStep = 10;
 } // namespace
 
-CleanRun::CleanRun(RunControls controls, TForm2& options, platform::Services& services)
+CleanRun::CleanRun(RunControls controls, const settings::Options& options,
+                   platform::Services& services)
     : c_(controls), options_(options), services_(services),
       walkers_(RunView{c_.app, c_.status, c_.progress, c_.rows, c_.text}, State, options, services),
-      locations_(walkers_, State, options, services, c_.rows, c_.searchTimer),
-      caches_(walkers_, State, options, services, c_.rows),
+      categories_{walkers_, State, options, services, c_.rows, c_.searchTimer},
       targets_(walkers_, State, options, services, c_.rows) {}
 
 void CleanRun::ArmStart() {
     platform::Point at = services_.cursor.Position();
-    const bool asking = options_.CheckBox9.Checked();
+    const bool asking = options_.On(Option::Displaybox);
     services_.cursor.MoveTo({at.x + (asking ? 180 : 60), at.y + (asking ? 150 : 70)});
     c_.runTimer.SetEnabled(true);
 }
@@ -29,25 +30,25 @@ void CleanRun::ArmStart() {
 std::wstring CleanRun::ConfirmationText() const {
     const auto& text = walkers_;
     std::wstring t;
-    if (!options_.CheckBox3.Checked()) t = L"\n" + text.Text(23);
+    if (!options_.On(Option::Recycle)) t = L"\n" + text.Text(23);
     if (!c_.rows.FileTypesText.empty()) t += L"\n" + text.Text(40) + L": " + c_.rows.FileTypesText;
     if (!c_.rows.FileNamesText.empty()) t += L"\n" + text.Text(41) + L": " + c_.rows.FileNamesText;
     bool anyPath = false;
-    const forms::ListView& paths = options_.ListView2;
+    const forms::ListView& paths = options_.SearchPaths();
     for (int i = 0; i < paths.Count(); ++i) {
         if (!paths.Item(i).checked) continue;
         t += L"\n" + text.Text(26) + L": " + paths.Item(i).caption;
         anyPath = true;
     }
     if (!anyPath) t += L"\n" + text.Text(26) + L": " + text.Text(27);
-    const forms::ListView& folders = options_.ListView1;
+    const forms::ListView& folders = options_.FoldersToDelete();
     for (int i = 0; i < folders.Count(); ++i)
         if (folders.Item(i).checked) t += L"\n" + text.Text(29) + L": " + folders.Item(i).caption;
     return t;
 }
 
 bool CleanRun::Confirmed() {
-    if (State.Unattended || !options_.CheckBox9.Checked()) return true;
+    if (State.Unattended || !options_.On(Option::Displaybox)) return true;
     const std::wstring message =
         walkers_.Text(44) + L": \n" + ConfirmationText() + L"\n\n" + walkers_.Text(45);
     return services_.messages.Show(message, L"Clean Confirmation", kQuestion) ==
@@ -78,7 +79,7 @@ void CleanRun::EnterRunningState() {
     c_.rows.List().Clear();
     c_.resultsMenu.AutoPopup = false;
     c_.rows.List().SetColumnCaption(0, walkers_.Text(46) + L":");
-    State.DeletedCount = 0;
+    State.Deleted = Accounting{};
     State.Refused.clear();
     State.StayedCount = 0;
     State.Ended = false;
@@ -94,84 +95,29 @@ void CleanRun::EnterRunningState() {
     c_.cleanButton.SetHint(walkers_.Text(4));
 }
 
-void CleanRun::WorkOutBasePaths() {
-    // Each base stays empty when it cannot be worked out; the categories built on it
-    // are then skipped.
-    const std::wstring windows = services_.files.WindowsFolder();
-    State.WinDir = windows.empty() ? std::wstring() : WithBackslash(windows);
-    State.DriveRoot = State.WinDir.substr(0, 3);
-    if (!platform::IsDriveRoot(State.DriveRoot)) State.DriveRoot.clear();
-    State.AppData = walkers_.SpecialFolderPath(platform::csidl::AppData);
-    State.LocalAppData = walkers_.SpecialFolderPath(platform::csidl::LocalAppData);
-}
-
 void CleanRun::RunCategories() {
-    auto between = [this] { c_.app.ProcessMessages(); };
-    WindowsLocations& w = locations_;
-    TForm2& o = options_;
-    if (On(o.CheckBox1)) w.TemporaryFolder();
-    between();
-    if (Go(o.CheckBox2)) w.InternetCache();
-    between();
-    WorkOutBasePaths();
-    if (Go(o.CheckBox38)) w.SearchIndex();
-    between();
-    if (Go(o.CheckBox10)) w.ErrorReports();
-    between();
-    if (Go(o.CheckBox4)) w.ThumbnailCache();
-    between();
-    if (!State.StopRequested && (On(o.CheckBox19) || On(o.CheckBox25))) w.StopUpdateService();
-    if (Go(o.CheckBox19)) w.Hotfixes();
-    between();
-    if (Go(o.CheckBox25)) w.UpdateDataStore();
-    between();
-    if (Go(o.CheckBox32)) w.ReadyBoost();
-    between();
-    if (Go(o.CheckBox20)) w.SystemLogs();
-    between();
-    // Started again whatever happened since, stop request included.
-    w.RestartUpdateService();
-    if (Go(o.CheckBox22)) w.DiagnosticsFiles();
-    between();
-    if (Go(o.CheckBox29)) w.BurnCache();
-    between();
-    if (Go(o.CheckBox43)) w.SideBySideStore();
-    between();
-    if (Go(o.CheckBox39)) w.MediaPlayerCache();
-    between();
-    if (Go(o.CheckBox44)) w.MediaPlayerDatabase();
-    between();
-    RunApplicationCaches();
+    for (const settings::BoolOption* o : settings::RunOrder())
+        RunCategory(o->id, o->run);
     // From here on the user's own targets: listed, and recycled with option Recycle.
     State.ItemRowsPhase = true;
     State.UserTargetsPhase = true;
     targets_.DeleteFolders();
     targets_.DeleteFiles();
-    between();
+    c_.app.ProcessMessages();
     targets_.SearchPaths();
     State.ItemRowsPhase = false;
 }
 
-void CleanRun::RunApplicationCaches() {
-    auto between = [this] { c_.app.ProcessMessages(); };
-    ApplicationCaches& a = caches_;
-    TForm2& o = options_;
-    between();
-    if (Go(o.CheckBox8)) a.Firefox();
-    between();
-    if (Go(o.CheckBox26)) a.Chrome();
-    if (Go(o.CheckBox21)) a.Acdsee();
-    if (Go(o.CheckBox16)) a.GoogleEarth();
-    between();
-    if (Go(o.CheckBox33)) a.Safari();
-    if (Go(o.CheckBox42)) a.Opera();
-    if (Go(o.CheckBox17)) a.AcrobatReader();
-    if (Go(o.CheckBox40)) a.FlashCache();
-    between();
-    if (Go(o.CheckBox41)) a.FlashCookies();
-    between();
-    if (Go(o.CheckBox37)) a.Java();
-    between();
+// The pumps between categories keep the window responsive and let Stop be pressed.
+void CleanRun::RunCategory(Option option, const settings::RunRow& row) {
+    if (row.before) row.before(categories_);
+    if (options_.On(option) && (row.evenWhenStopped || !State.StopRequested)) {
+        if (row.stepsFirst) walkers_.AdvanceProgress(kCategoryStep);
+        row.work(categories_);
+    }
+    for (int i = 0; i < row.pumpsAfter; ++i)
+        c_.app.ProcessMessages();
+    if (row.after) row.after(categories_);
 }
 
 void CleanRun::ReturnToIdle() {

@@ -2,14 +2,14 @@
 #include <string>
 #include <vector>
 
-#include "engine/application_caches.h"
+#include "engine/category.h"
 #include "engine/primitives.h"
 #include "engine/run_state.h"
 #include "engine/user_targets.h"
 #include "engine/wrap_up.h"
-#include "engine/windows_locations.h"
 #include "forms/menu.h"
 #include "forms/timer.h"
+#include "settings/option_table.h"
 
 namespace engine {
 
@@ -30,11 +30,13 @@ struct RunControls {
     const std::vector<std::wstring>& text;
 };
 
-// The clean run: one long handler that walks the categories in a fixed order while
-// pumping messages, entered again from inside a pump as the stop request.
+// The clean run: one long handler that walks the categories in the option table's run
+// order while pumping messages, entered again from inside a pump as the stop request.
 class CleanRun {
 public:
-    CleanRun(RunControls controls, TForm2& options, platform::Services& services);
+    CleanRun(RunControls controls, const settings::Options& options, platform::Services& services);
+    CleanRun(const CleanRun&) = delete;
+    CleanRun& operator=(const CleanRun&) = delete;
 
     RunState State;
 
@@ -45,32 +47,29 @@ public:
     // One tick of the run's clock.
     void ClockTick();
     // While the search service is being stopped: once it has, its folder is emptied.
-    void PollSearchService() { locations_.PollSearchService(); }
+    void PollSearchService() { engine::PollSearchService(categories_); }
 
     // The text listing what a run will clean, as the confirmation shows it.
     std::wstring ConfirmationText() const;
     static std::wstring ElapsedText(int seconds);
 
     Primitives& Walkers() { return walkers_; }
+    CategoryRun& Categories() { return categories_; }
     UserTargets& Targets() { return targets_; }
 
 private:
     bool Confirmed();
     void EnterRunningState();
     void RunCategories();
-    void RunApplicationCaches();
-    void WorkOutBasePaths();
+    void RunCategory(settings::Option option, const settings::RunRow& row);
     void ReturnToIdle();
     void StopRequest();
-    bool On(forms::CheckBox& option) const { return option.Checked(); }
-    bool Go(forms::CheckBox& option) const { return option.Checked() && !State.StopRequested; }
 
     RunControls c_;
-    TForm2& options_;
+    const settings::Options& options_;
     platform::Services& services_;
     Primitives walkers_;
-    WindowsLocations locations_;
-    ApplicationCaches caches_;
+    CategoryRun categories_;
     UserTargets targets_;
 };
 

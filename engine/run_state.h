@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/accounting.h"
+
 namespace engine {
 
 // The state of a clean run, shared by the run controller, the walkers and the
@@ -9,12 +11,9 @@ namespace engine {
 struct RunState {
     // Raised when the user confirms a stop; every walker and category winds down.
     bool StopRequested = false;
-    // Items deleted in this run.
-    int DeletedCount = 0;
+    // Items deleted in this run, and the bytes they held.
+    Accounting Deleted;
     int ElapsedSeconds = 0;
-    // The folder a category hands to a walker; a walk that started on exactly this
-    // path keeps its folder (see DeleteFolderTree).
-    std::wstring CurrentPath;
     // Raised for the user's own folders, files and search paths; stays raised after a
     // run until the next one starts.
     bool UserTargetsPhase = false;
@@ -42,6 +41,12 @@ struct RunState {
     // The search index waits for its service to stop.
     std::wstring PendingSearchPath;
     int ServiceWaitTicks = 0;
+    // The update service was running when the run stopped it, and is started again.
+    bool UpdateServiceWasRunning = false;
+
+    // Items the search-path scans listed as deleted over all runs: read with the
+    // options, saved after every run and with the main window's placement.
+    int TotalDeleted = 0;
 };
 
 } // namespace engine

@@ -1,9 +1,10 @@
 #include "engine/user_targets.h"
 
 #include "platform/paths.h"
-#include "settings/option_set.h"
 
 namespace engine {
+
+using settings::Option;
 
 namespace {
 
@@ -13,15 +14,17 @@ bool InList(const std::wstring& list, const std::wstring& entry) {
 
 } // namespace
 
-ScanRules ScanRules::From(const TForm2& o) {
+ScanRules ScanRules::From(const settings::Options& o) {
     ScanRules r;
-    r.thumbs = o.CheckBox13.Checked();
-    r.tempFiles = o.CheckBox5.Checked();
-    r.zeroSize = o.CheckBox12.Checked();
-    r.oldFiles = o.CheckBox6.Checked();
-    r.logFiles = o.CheckBox20.Checked();
-    if (!o.Edit1.Text().empty()) r.fileNames = L';' + o.Edit1.Text() + L';';
-    if (!o.Edit4.Text().empty()) r.extensions = L';' + AsciiLower(o.Edit4.Text()) + L';';
+    r.thumbs = o.On(Option::Picthumb);
+    r.tempFiles = o.On(Option::Tempfile);
+    r.zeroSize = o.On(Option::Zerofile);
+    r.oldFiles = o.On(Option::Oldfile);
+    r.logFiles = o.On(Option::Logfile);
+    const std::wstring names = o.Text(settings::TextOption::FileNames);
+    if (!names.empty()) r.fileNames = L';' + names + L';';
+    const std::wstring kinds = o.Text(settings::TextOption::FileKinds);
+    if (!kinds.empty()) r.extensions = L';' + AsciiLower(kinds) + L';';
     return r;
 }
 
@@ -40,12 +43,12 @@ FileMatch ScanRules::Match(const std::wstring& name, std::uint64_t size) const {
     return InList(extensions, ext) ? FileMatch::Match : FileMatch::None;
 }
 
-UserTargets::UserTargets(Primitives& walkers, RunState& state, TForm2& options,
+UserTargets::UserTargets(Primitives& walkers, RunState& state, const settings::Options& options,
                          platform::Services& services, ResultRows& rows)
     : walkers_(walkers), state_(state), options_(options), services_(services), rows_(rows) {}
 
 void UserTargets::DeleteFolders() {
-    forms::ListView& list = options_.DeleteFolderList();
+    const forms::ListView& list = options_.FoldersToDelete();
     if (state_.StopRequested || list.Count() == 0) return;
     for (int i = 0; i < list.Count(); ++i) {
         // A stop ends the list here: no later entry is touched.
@@ -55,8 +58,8 @@ void UserTargets::DeleteFolders() {
         const std::wstring folder = walkers_.Guard().Canonical(item.caption).value_or(L"");
         if (folder.empty() || !services_.files.DirectoryExists(folder)) continue;
         rows_.AddStampedRow(walkers_.Text(1), item.caption, picture::Status);
-        state_.CurrentPath = WithBackslash(folder);
-        if (walkers_.DeleteFolderTree(state_.CurrentPath, options_.CheckBox7.Checked()))
+        const Top top = options_.On(Option::Delfolder) ? Top::Remove : Top::Keep;
+        if (walkers_.DeleteFolderTree(WithBackslash(folder), top))
             rows_.AddStampedRow(walkers_.Text(51), item.caption, picture::Status);
         else
             rows_.AddStampedRow(walkers_.Text(52), item.caption, picture::Warning);
@@ -64,7 +67,7 @@ void UserTargets::DeleteFolders() {
 }
 
 void UserTargets::DeleteFiles() {
-    forms::ListView& list = options_.DeleteFileList();
+    const forms::ListView& list = options_.FilesToDelete();
     if (state_.StopRequested || list.Count() == 0) return;
     for (int i = 0; i < list.Count(); ++i) {
         // A stop ends the list here: no later entry is touched.
@@ -82,7 +85,7 @@ void UserTargets::DeleteFiles() {
 
 void UserTargets::SearchPaths() {
     if (state_.StopRequested) return;
-    forms::ListView& list = options_.SearchPathList();
+    const forms::ListView& list = options_.SearchPaths();
     if (list.Count() == 0) {
         rows_.AddResultRow(services_.locale.TimeOfDayText() +
                                L" No search path, click 'Option' to add",
@@ -92,7 +95,7 @@ void UserTargets::SearchPaths() {
     // Exclusions are compared with what the walk meets where they really are, so
     // that no spelling of a path (short names, links, "." or "/") slips past one.
     excluded_.clear();
-    const forms::ListView& exclusions = options_.ExcludePathList();
+    const forms::ListView& exclusions = options_.ExcludedPaths();
     for (int i = 0; i < exclusions.Count(); ++i) {
         if (!exclusions.Item(i).checked) continue;
         const std::wstring& caption = exclusions.Item(i).caption;
@@ -122,7 +125,7 @@ bool UserTargets::Excluded(const std::wstring& path) {
 
 void UserTargets::ListItem(const std::wstring& caption, int image) {
     rows_.AddResultRow(caption, image);
-    ++options_.TotalDeletedCount;
+    ++state_.TotalDeleted;
 }
 
 bool UserTargets::ScanSearchPath(const std::wstring& path) {
@@ -149,9 +152,9 @@ bool UserTargets::ScanSearchPath(const std::wstring& path) {
         if (entry.IsDirectory()) {
             // A link is neither junk nor a folder of ours to search.
             if (entry.IsLink()) continue;
-            if (ScanSearchPath(full) && options_.CheckBox23.Checked() &&
-                !walkers_.Guard().KeepsEmptyFolder(full) && walkers_.ShellDeletePath(full) &&
-                options_.CheckBox24.Checked())
+            if (ScanSearchPath(full) && options_.On(Option::Empfolder) &&
+                !walkers_.Guard().KeepsEmptyFolder(full) &&
+                walkers_.ShellDeletePath(full, entry.attributes) && options_.On(Option::Display))
                 ListItem(full + L" (" + walkers_.Text(19) + L")", picture::DeletedFolder);
             continue;
         }
@@ -159,8 +162,10 @@ bool UserTargets::ScanSearchPath(const std::wstring& path) {
         // An exclusion may name a file as well as a folder.
         if (Excluded(full)) continue;
         const FileMatch match = rules.Match(entry.name, entry.size);
-        if (match == FileMatch::None || !walkers_.ShellDeletePath(full, entry.attributes)) continue;
-        if (!options_.CheckBox24.Checked()) continue;
+        if (match == FileMatch::None ||
+            !walkers_.ShellDeletePath(full, entry.attributes, entry.size))
+            continue;
+        if (!options_.On(Option::Display)) continue;
         ListItem(match == FileMatch::ZeroSize ? full + L" (" + walkers_.Text(20) + L")" : full,
                  picture::DeletedFile);
     }

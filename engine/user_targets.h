@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "engine/primitives.h"
+#include "settings/options.h"
 
 namespace engine {
 
@@ -19,7 +20,7 @@ struct ScanRules {
     std::wstring fileNames;  // ";a.txt;b.ini;" or empty
     std::wstring extensions; // ";obj;gss;" in lower case, or empty
 
-    static ScanRules From(const TForm2& options);
+    static ScanRules From(const settings::Options& options);
     // The first rule that holds decides; only the zero-size rule marks a file as such.
     FileMatch Match(const std::wstring& name, std::uint64_t size) const;
 };
@@ -29,8 +30,8 @@ struct ScanRules {
 // whose deletions may go to the recycle bin and whose items are listed.
 class UserTargets {
 public:
-    UserTargets(Primitives& walkers, RunState& state, TForm2& options, platform::Services& services,
-                ResultRows& rows);
+    UserTargets(Primitives& walkers, RunState& state, const settings::Options& options,
+                platform::Services& services, ResultRows& rows);
 
     void DeleteFolders();
     void DeleteFiles();
@@ -45,7 +46,7 @@ private:
 
     Primitives& walkers_;
     RunState& state_;
-    TForm2& options_;
+    const settings::Options& options_;
     platform::Services& services_;
     ResultRows& rows_;
     // The active exclusions where they really are, worked out as the scan starts.

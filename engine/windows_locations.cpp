@@ -1,208 +1,226 @@
-#include "engine/windows_locations.h"
-
-#include "settings/option_set.h"
+// The places Windows itself fills, one short recipe each, and the search index that
+// can only go once its service has stopped. The option table binds each to its option.
+#include "engine/category.h"
+#include "platform/paths.h"
 
 namespace engine {
 
+using settings::Option;
+
 namespace {
-namespace attr = platform::attr;
 constexpr int kSearchRetryTicks = 300;
 constexpr int kSearchGiveUpTicks = 600;
-constexpr int kStepBy = 10;
-} // namespace
 
-WindowsLocations::WindowsLocations(Primitives& walkers, RunState& state, TForm2& options,
-                                   platform::Services& services, ResultRows& rows,
-                                   forms::Timer& searchTimer)
-    : walkers_(walkers), state_(state), options_(options), services_(services), rows_(rows),
-      searchTimer_(searchTimer) {}
-
-void WindowsLocations::Row(const std::wstring& subject) {
-    rows_.AddStampedRow(walkers_.Text(1), subject, picture::Status);
+void Row(CategoryRun& run, const std::wstring& subject) {
+    run.rows.AddStampedRow(run.walkers.Text(1), subject, picture::Status);
 }
 
-void WindowsLocations::RunHidden(const char* command) {
-    services_.processes.Run(command, platform::show::Hide);
+void RunHidden(CategoryRun& run, const char* command) {
+    run.services.processes.Run(command, platform::show::Hide);
 }
 
-void WindowsLocations::TemporaryCategory(const std::wstring& folder, int labelText) {
-    state_.CurrentPath = folder;
-    if (folder.empty() || !services_.files.DirectoryExists(folder)) return;
-    if (!walkers_.Permitted(folder)) return;
-    state_.CategoryLabel = walkers_.Text(labelText) + L" (" + folder + L")";
-    rows_.AddStampedRow(walkers_.Text(48), state_.CategoryLabel, picture::Status);
-    walkers_.DeleteFolderTree(folder, false);
-    if (!state_.StopRequested)
-        rows_.AddStampedRow(walkers_.Text(49), state_.CategoryLabel, picture::Status);
+void TemporaryCategory(CategoryRun& run, const std::wstring& folder, int labelText) {
+    RunState& state = run.state;
+    if (folder.empty() || !run.services.files.DirectoryExists(folder)) return;
+    if (!run.walkers.Permitted(folder)) return;
+    state.CategoryLabel = run.walkers.Text(labelText) + L" (" + folder + L")";
+    run.rows.AddStampedRow(run.walkers.Text(48), state.CategoryLabel, picture::Status);
+    run.walkers.DeleteFolderTree(folder, Top::Keep);
+    if (!state.StopRequested)
+        run.rows.AddStampedRow(run.walkers.Text(49), state.CategoryLabel, picture::Status);
 }
 
-void WindowsLocations::TemporaryFolder() {
-    walkers_.AdvanceProgress(kStepBy);
-    TemporaryCategory(services_.files.TempFolder(), 47);
-}
+// Whether a folder category steps the bar itself once its folder is found, or was
+// stepped by the run as it started.
+enum class Step { WhenFound, Done };
 
-void WindowsLocations::InternetCache() {
-    walkers_.AdvanceProgress(kStepBy);
-    TemporaryCategory(walkers_.SpecialFolderPath(platform::csidl::InternetCache), 50);
-}
-
-void WindowsLocations::SearchIndex() {
-    std::optional<int> search = services_.serviceControl.QueryState(L"WSearch");
-    if (search && *search == platform::service_state::Running) RunHidden("net stop WSearch");
-    walkers_.AdvanceProgress(kStepBy);
-    state_.PendingSearchPath =
-        Below(state_.DriveRoot, L"ProgramData\\Microsoft\\Search\\Data\\Applications\\Windows\\");
-    if (!services_.files.DirectoryExists(state_.PendingSearchPath)) return;
-    state_.ServiceWaitTicks = 0;
-    searchTimer_.SetEnabled(true);
-}
-
-bool WindowsLocations::StandardFolder(const std::wstring& folder, bool stepFirst,
-                                      const std::wstring& subject) {
-    state_.CurrentPath = folder;
-    if (stepFirst) walkers_.AdvanceProgress(kStepBy);
-    if (folder.empty() || !services_.files.DirectoryExists(folder)) return false;
-    if (!stepFirst) walkers_.AdvanceProgress(kStepBy);
-    if (!walkers_.Permitted(folder)) return false;
-    Row(subject);
-    walkers_.DeleteFolderTree(state_.CurrentPath, false);
+// Walks `folder` and keeps it, writing a row first when it exists.
+bool StandardFolder(CategoryRun& run, const std::wstring& folder, Step step,
+                    const std::wstring& subject) {
+    if (folder.empty() || !run.services.files.DirectoryExists(folder)) return false;
+    if (step == Step::WhenFound) run.walkers.AdvanceProgress(kCategoryStep);
+    if (!run.walkers.Permitted(folder)) return false;
+    Row(run, subject);
+    run.walkers.DeleteFolderTree(folder, Top::Keep);
     return true;
 }
 
-void WindowsLocations::EmptyIfPresent(const std::wstring& folder) {
-    state_.CurrentPath = folder;
-    if (!folder.empty() && services_.files.DirectoryExists(folder))
-        walkers_.DeleteFolderTree(state_.CurrentPath, false);
+void EmptyIfPresent(CategoryRun& run, const std::wstring& folder) {
+    if (!folder.empty() && run.services.files.DirectoryExists(folder))
+        run.walkers.DeleteFolderTree(folder, Top::Keep);
 }
 
-std::wstring WindowsLocations::RealSystem32(const std::wstring& rest) {
-    if (state_.WinDir.empty()) return {};
-    return state_.WinDir + (services_.processes.UnderWow64() ? L"Sysnative\\" : L"System32\\") +
-           rest;
+// WinDir + "System32\" + rest as this 32-bit program must open it: on 64-bit Windows
+// "System32" would lead to the 32-bit folder.
+std::wstring RealSystem32(CategoryRun& run, const std::wstring& rest) {
+    if (run.state.WinDir.empty()) return {};
+    return run.state.WinDir +
+           (run.services.processes.UnderWow64() ? L"Sysnative\\" : L"System32\\") + rest;
 }
 
-void WindowsLocations::ErrorReports() {
-    if (StandardFolder(Below(state_.DriveRoot, L"ProgramData\\Microsoft\\Windows\\WER\\"), false,
-                       options_.CheckBox10.Caption()))
-        EmptyIfPresent(Below(state_.LocalAppData, L"Microsoft\\Windows\\WER\\"));
+} // namespace
+
+// The table has the bar stepped before each of these that steps first.
+
+void TemporaryFolder(CategoryRun& run) {
+    TemporaryCategory(run, run.services.files.TempFolder(), 47);
 }
 
-void WindowsLocations::ThumbnailCache() {
-    StandardFolder(Below(state_.LocalAppData, L"Microsoft\\Windows\\Explorer\\"), true,
-                   options_.CheckBox4.Caption());
+void InternetCache(CategoryRun& run) {
+    TemporaryCategory(run, run.walkers.SpecialFolderPath(platform::csidl::InternetCache), 50);
 }
 
-void WindowsLocations::StopUpdateService() {
-    updateServiceWasRunning_ = false;
-    std::optional<int> update = services_.serviceControl.QueryState(L"wuauserv");
-    if (update && *update == platform::service_state::Running) updateServiceWasRunning_ = true;
-    if (updateServiceWasRunning_) RunHidden("net stop wuauserv");
+void WorkOutBasePaths(CategoryRun& run) {
+    // Each base stays empty when it cannot be worked out; the categories built on it
+    // are then skipped.
+    RunState& state = run.state;
+    const std::wstring windows = run.services.files.WindowsFolder();
+    state.WinDir = windows.empty() ? std::wstring() : WithBackslash(windows);
+    state.DriveRoot = state.WinDir.substr(0, 3);
+    if (!platform::IsDriveRoot(state.DriveRoot)) state.DriveRoot.clear();
+    state.AppData = run.walkers.SpecialFolderPath(platform::csidl::AppData);
+    state.LocalAppData = run.walkers.SpecialFolderPath(platform::csidl::LocalAppData);
 }
 
-void WindowsLocations::RestartUpdateService() {
-    if (updateServiceWasRunning_) RunHidden("net start wuauserv");
-    updateServiceWasRunning_ = false;
+void SearchIndex(CategoryRun& run) {
+    std::optional<int> search = run.services.serviceControl.QueryState(L"WSearch");
+    if (search && *search == platform::service_state::Running) RunHidden(run, "net stop WSearch");
+    run.state.PendingSearchPath = Below(
+        run.state.DriveRoot, L"ProgramData\\Microsoft\\Search\\Data\\Applications\\Windows\\");
+    if (!run.services.files.DirectoryExists(run.state.PendingSearchPath)) return;
+    run.state.ServiceWaitTicks = 0;
+    run.searchTimer.SetEnabled(true);
 }
 
-void WindowsLocations::Hotfixes() {
-    walkers_.AdvanceProgress(kStepBy);
-    Row(options_.CheckBox19.Caption());
+void ErrorReports(CategoryRun& run) {
+    if (StandardFolder(run, Below(run.state.DriveRoot, L"ProgramData\\Microsoft\\Windows\\WER\\"),
+                       Step::WhenFound, run.options.Caption(Option::Errorreport)))
+        EmptyIfPresent(run, Below(run.state.LocalAppData, L"Microsoft\\Windows\\WER\\"));
+}
+
+void ThumbnailCache(CategoryRun& run) {
+    StandardFolder(run, Below(run.state.LocalAppData, L"Microsoft\\Windows\\Explorer\\"),
+                   Step::Done, run.options.Caption(Option::Thumbs));
+}
+
+// Before the hotfixes, whether they are on or not: the update store needs the service
+// stopped too.
+void StopUpdateService(CategoryRun& run) {
+    if (run.state.StopRequested ||
+        !(run.options.On(Option::Hotfix) || run.options.On(Option::DataStore)))
+        return;
+    run.state.UpdateServiceWasRunning = false;
+    std::optional<int> update = run.services.serviceControl.QueryState(L"wuauserv");
+    if (update && *update == platform::service_state::Running)
+        run.state.UpdateServiceWasRunning = true;
+    if (run.state.UpdateServiceWasRunning) RunHidden(run, "net stop wuauserv");
+}
+
+// Started again whatever happened since, stop request included.
+void RestartUpdateService(CategoryRun& run) {
+    if (run.state.UpdateServiceWasRunning) RunHidden(run, "net start wuauserv");
+    run.state.UpdateServiceWasRunning = false;
+}
+
+void Hotfixes(CategoryRun& run) {
+    Row(run, run.options.Caption(Option::Hotfix));
     // Uninstall folders and update logs lie loose in the Windows folder among
     // everything else; only these two exact forms are touched.
-    const std::wstring& win = state_.WinDir;
+    const std::wstring& win = run.state.WinDir;
     if (win.empty()) return;
+    platform::FileSystem& files = run.services.files;
     {
-        platform::FolderEntries entries(services_.files, win);
+        platform::FolderEntries entries(files, win);
         platform::FindData entry;
         while (entries.Next(entry)) {
             const std::wstring full = win + entry.name;
             if (entry.IsDirectory()) {
                 if (entry.name.compare(0, 12, L"$NtUninstall") == 0 && entry.name.size() >= 12) {
-                    services_.files.SetAttributes(full, attr::Normal);
-                    walkers_.ShellDeletePath(full);
+                    run.walkers.Action().ClearAttributes(full);
+                    run.walkers.ShellDeletePath(full);
                 }
             } else if (entry.name.compare(0, 2, L"KB") == 0 && entry.name.size() >= 6 &&
                        entry.name.compare(entry.name.size() - 4, 4, L".log") == 0) {
-                services_.files.SetAttributes(full, attr::Normal);
-                if (walkers_.RemoveFile(full)) {
-                    ++state_.DeletedCount;
-                    walkers_.ShowDeletedCount(L": ");
-                }
+                run.walkers.Action().ClearAttributes(full);
+                run.walkers.RemoveFile(full, Tally::Shown);
             }
         }
     }
     for (const wchar_t* rest :
          {L"AppPatch\\", L"Installer\\$PatchCache$\\", L"SoftwareDistribution\\Download\\"})
-        EmptyIfPresent(win + rest);
+        EmptyIfPresent(run, win + rest);
 }
 
-void WindowsLocations::UpdateDataStore() {
-    StandardFolder(Below(state_.WinDir, L"SoftwareDistribution\\DataStore\\"), false,
-                   options_.CheckBox25.Hint());
-    const std::wstring database = Below(state_.WinDir, L"SoftwareDistribution\\DataStore.edb");
-    if (services_.files.FileExists(database)) walkers_.RemoveFile(database);
+void UpdateDataStore(CategoryRun& run) {
+    StandardFolder(run, Below(run.state.WinDir, L"SoftwareDistribution\\DataStore\\"),
+                   Step::WhenFound, run.options.Hint(Option::DataStore));
+    const std::wstring database = Below(run.state.WinDir, L"SoftwareDistribution\\DataStore.edb");
+    if (run.services.files.FileExists(database)) run.walkers.RemoveFile(database, Tally::None);
 }
 
-void WindowsLocations::ReadyBoost() {
-    StandardFolder(Below(state_.WinDir, L"Prefetch\\ReadyBoot\\"), false,
-                   options_.CheckBox32.Caption());
+void ReadyBoost(CategoryRun& run) {
+    StandardFolder(run, Below(run.state.WinDir, L"Prefetch\\ReadyBoot\\"), Step::WhenFound,
+                   run.options.Caption(Option::ReadyBoost));
 }
 
-void WindowsLocations::SystemLogs() {
-    StandardFolder(RealSystem32(L"LogFiles\\"), false, L"system log files");
-    EmptyIfPresent(Below(state_.WinDir, L"Logs\\"));
+void SystemLogs(CategoryRun& run) {
+    StandardFolder(run, RealSystem32(run, L"LogFiles\\"), Step::WhenFound, L"system log files");
+    EmptyIfPresent(run, Below(run.state.WinDir, L"Logs\\"));
 }
 
-void WindowsLocations::DiagnosticsFiles() {
-    StandardFolder(RealSystem32(L"WDI\\"), false, options_.CheckBox22.Caption());
+void DiagnosticsFiles(CategoryRun& run) {
+    StandardFolder(run, RealSystem32(run, L"WDI\\"), Step::WhenFound,
+                   run.options.Caption(Option::WDIfile));
 }
 
-void WindowsLocations::BurnCache() {
-    StandardFolder(Below(state_.LocalAppData, L"Microsoft\\Windows\\Burn\\"), true,
-                   options_.CheckBox29.Caption());
+void BurnCache(CategoryRun& run) {
+    StandardFolder(run, Below(run.state.LocalAppData, L"Microsoft\\Windows\\Burn\\"), Step::Done,
+                   run.options.Caption(Option::Burncache));
 }
 
-void WindowsLocations::SideBySideStore() {
-    state_.CurrentPath = Below(state_.WinDir, L"winsxs\\");
-    if (!services_.files.DirectoryExists(state_.CurrentPath)) return;
-    walkers_.AdvanceProgress(kStepBy);
-    Row(options_.CheckBox43.Caption());
-    // CurrentPath stays the store itself, so each subfolder goes once it is empty.
-    const std::wstring store = state_.CurrentPath;
+void SideBySideStore(CategoryRun& run) {
+    RunState& state = run.state;
+    const std::wstring store = Below(state.WinDir, L"winsxs\\");
+    if (!run.services.files.DirectoryExists(store)) return;
+    run.walkers.AdvanceProgress(kCategoryStep);
+    Row(run, run.options.Caption(Option::Winsxs));
+    // The store stays; each of these subfolders goes once it is empty.
     for (const wchar_t* sub : {L"Backup\\", L"ManifestCache\\", L"Temp\\"})
-        walkers_.DeleteFolderTree(store + sub, false);
+        run.walkers.DeleteFolderTree(store + sub, Top::Remove);
 }
 
-void WindowsLocations::MediaPlayerCache() {
-    walkers_.AdvanceProgress(kStepBy);
-    state_.CurrentPath = Below(state_.LocalAppData, L"Microsoft\\Media Player\\");
-    if (!services_.files.DirectoryExists(state_.CurrentPath)) return;
-    Row(options_.CheckBox39.Caption());
-    walkers_.DeleteMatching(state_.CurrentPath, L"Cache", false, true, L"*.*", false, L"");
+void MediaPlayerCache(CategoryRun& run) {
+    RunState& state = run.state;
+    const std::wstring player = Below(state.LocalAppData, L"Microsoft\\Media Player\\");
+    if (!run.services.files.DirectoryExists(player)) return;
+    Row(run, run.options.Caption(Option::WMPcache));
+    run.walkers.DeleteMatching(
+        player, MatchRules().Folders(L"Cache", NameTest::Within).Files(L"*.*", NameTest::Within));
 }
 
-void WindowsLocations::MediaPlayerDatabase() {
-    walkers_.AdvanceProgress(kStepBy);
-    state_.CurrentPath = Below(state_.LocalAppData, L"Microsoft\\Media Player\\");
-    if (!services_.files.DirectoryExists(state_.CurrentPath)) return;
-    Row(options_.CheckBox44.Caption());
-    walkers_.DeleteMatching(state_.CurrentPath, L"", false, true, L"", false, L".wmdb");
+void MediaPlayerDatabase(CategoryRun& run) {
+    RunState& state = run.state;
+    const std::wstring player = Below(state.LocalAppData, L"Microsoft\\Media Player\\");
+    if (!run.services.files.DirectoryExists(player)) return;
+    Row(run, run.options.Caption(Option::WMPdatabase));
+    run.walkers.DeleteMatching(player, MatchRules().Extension(L".wmdb"));
 }
 
-void WindowsLocations::PollSearchService() {
-    if (state_.ServiceWaitTicks >= kSearchGiveUpTicks) searchTimer_.SetEnabled(false);
-    std::optional<int> search = services_.serviceControl.QueryState(L"WSearch");
+void PollSearchService(CategoryRun& run) {
+    RunState& state = run.state;
+    if (state.ServiceWaitTicks >= kSearchGiveUpTicks) run.searchTimer.SetEnabled(false);
+    std::optional<int> search = run.services.serviceControl.QueryState(L"WSearch");
     if (!search) return;
     if (*search != platform::service_state::Stopped) {
-        if (++state_.ServiceWaitTicks == kSearchRetryTicks) RunHidden("net stop WSearch");
+        if (++state.ServiceWaitTicks == kSearchRetryTicks) RunHidden(run, "net stop WSearch");
         return;
     }
-    searchTimer_.SetEnabled(false);
-    Row(options_.CheckBox38.Caption());
-    const std::wstring folder = state_.PendingSearchPath;
-    walkers_.DeleteMatching(folder, L"SystemIndex", false, true, L"", true, L"");
+    run.searchTimer.SetEnabled(false);
+    Row(run, run.options.Caption(Option::SearchDB));
+    const std::wstring folder = state.PendingSearchPath;
+    run.walkers.DeleteMatching(folder, MatchRules().Folders(L"SystemIndex", NameTest::Within));
     for (const wchar_t* extension : {L".edb", L".log", L".jrs"})
-        walkers_.DeleteMatching(folder, L"", true, false, L"", true, extension);
+        run.walkers.DeleteMatching(folder, MatchRules().Extension(extension));
 }
 
 } // namespace engine

@@ -5,7 +5,6 @@
 #include "engine/clean_log.h"
 #include "forms/form.h"
 #include "platform/error.h"
-#include "settings/option_set.h"
 #include "settings/settings_store.h"
 
 namespace engine {
@@ -13,6 +12,7 @@ namespace engine {
 namespace {
 
 namespace mb = platform::mb;
+using settings::Option;
 constexpr unsigned kQuestion = mb::YesNo | mb::IconQuestion | mb::DefButton2 | mb::TaskModal;
 constexpr unsigned kInformation = mb::Ok | mb::IconInformation | mb::TaskModal;
 constexpr const wchar_t* kEndSound = L"end.wav";
@@ -32,13 +32,15 @@ private:
 std::vector<std::wstring> Captions(forms::ListView& list) {
     std::vector<std::wstring> captions;
     captions.reserve(static_cast<std::size_t>(list.Count()));
-    for (int i = 0; i < list.Count(); ++i) captions.push_back(list.Item(i).caption);
+    for (int i = 0; i < list.Count(); ++i)
+        captions.push_back(list.Item(i).caption);
     return captions;
 }
 
 } // namespace
 
-WrapUp::WrapUp(RunView view, RunState& state, TForm2& options, platform::Services& services)
+WrapUp::WrapUp(RunView view, RunState& state, const settings::Options& options,
+               platform::Services& services)
     : view_(view), state_(state), options_(options), services_(services) {}
 
 const std::wstring& WrapUp::Text(int n) const {
@@ -52,20 +54,20 @@ bool WrapUp::Run() {
     AddSummaryRow();
     ShowStatus();
     const bool emptyNow = AskOrInform();
-    if (!Stopped() && (options_.CheckBox31.Checked() || emptyNow)) EmptyRecycleBins();
-    if (options_.CheckBox11.Checked()) WriteLog();
+    if (!Stopped() && (options_.On(Option::Emptyrecycle) || emptyNow)) EmptyRecycleBins();
+    if (options_.On(Option::Logs)) WriteLog();
     PlayEndSound();
     SaveTotalDeleted();
     CountWhatStayed();
     state_.Ended = true;
-    return state_.Unattended || (!Stopped() && options_.CheckBox35.Checked());
+    return state_.Unattended || (!Stopped() && options_.On(Option::Autoclose));
 }
 
 // Added to the list directly: the summary is not scrolled into view like a result.
 void WrapUp::AddSummaryRow() {
     const std::wstring caption = services_.locale.TimeOfDayText() + L" " +
                                  Text(Stopped() ? 55 : 56) + L" " +
-                                 std::to_wstring(state_.DeletedCount) + L" " + Text(57);
+                                 std::to_wstring(state_.Deleted.Items) + L" " + Text(57);
     view_.rows.List().Add(caption, false, picture::Status);
 }
 
@@ -78,11 +80,11 @@ void WrapUp::ShowStatus() {
 
 bool WrapUp::AskOrInform() {
     if (state_.Unattended) return false;
-    const bool resultsBox = options_.CheckBox30.Checked();
+    const bool resultsBox = options_.On(Option::Displayresultsbox);
     std::wstring text;
-    if (resultsBox) text = std::to_wstring(state_.DeletedCount) + L" " + Text(60);
+    if (resultsBox) text = std::to_wstring(state_.Deleted.Items) + L" " + Text(60);
     // A stopped run never empties the bins, so asking would be a question without effect.
-    if (options_.CheckBox36.Checked() && !Stopped()) {
+    if (options_.On(Option::ShowEmptyrecycle) && !Stopped()) {
         text += L"\n" + Text(61);
         return services_.messages.Show(text, L"Clear Confirmation", kQuestion) ==
                platform::answer::Yes;
@@ -103,11 +105,11 @@ void WrapUp::EmptyRecycleBins() {
 }
 
 void WrapUp::WriteLog() {
-    const std::wstring& path = options_.LogPath;
+    const std::wstring& path = options_.LogFile();
     if (path.empty()) return; // no data folder was found for it
     try {
         AddRunToLog(services_.files, services_.locale, path, Captions(view_.rows.List()),
-                    options_.UpDown1.Position(), [this] { view_.app.ProcessMessages(); });
+                    options_.LogDays(), [this] { view_.app.ProcessMessages(); });
     } catch (const std::bad_alloc&) {
         // A log too large to hold in memory stays as it is; the run still ends normally.
     }
@@ -131,8 +133,8 @@ void WrapUp::PlayEndSound() {
 // The count the scan keeps across runs survives a crash or a forced shutdown later on.
 void WrapUp::SaveTotalDeleted() {
     try {
-        settings::WindowSettings::SaveTotalDeleted(*settings::WindowSettings(services_.registry).Open(),
-                                                   options_.TotalDeletedCount);
+        settings::WindowSettings::SaveTotalDeleted(
+            *settings::WindowSettings(services_.registry).Open(), state_.TotalDeleted);
     } catch (const platform::Error&) {
         // Only a convenience: the window placement save writes it again.
     }
@@ -143,7 +145,8 @@ void WrapUp::CountWhatStayed() {
     // Counted on from the targets refused as a whole during the run.
     std::uint32_t attributes = 0;
     for (std::wstring path : state_.Refused) {
-        while (path.size() > 3 && path.back() == L'\\') path.pop_back();
+        while (path.size() > 3 && path.back() == L'\\')
+            path.pop_back();
         if (services_.files.GetAttributes(path, attributes)) ++state_.StayedCount;
     }
 }

@@ -4,18 +4,18 @@
 #include "engine/primitives.h"
 #include "engine/run_state.h"
 #include "platform/platform.h"
-
-class TForm2;
+#include "settings/options.h"
 
 namespace engine {
 
 // The end of every clean run, finished or stopped: the summary row and status, the
 // results box or the recycle-bin question (neither in an unattended run), emptying the
 // bins, the clean log, the end sound, the saved total and what stayed of the refused
-// items. The log lives at the options' LogPath.
+// items. The log lives at the options' log file.
 class WrapUp {
 public:
-    WrapUp(RunView view, RunState& state, TForm2& options, platform::Services& services);
+    WrapUp(RunView view, RunState& state, const settings::Options& options,
+           platform::Services& services);
 
     // True when the main window should close now (an unattended run, or a finished run
     // with option Autoclose on); otherwise the caller returns the window to idle.
@@ -36,7 +36,7 @@ private:
 
     RunView view_;
     RunState& state_;
-    TForm2& options_;
+    const settings::Options& options_;
     platform::Services& services_;
 };
 

@@ -8,18 +8,41 @@
 #include "forms/list_view.h"
 #include "forms/page_control.h"
 #include "platform/platform.h"
+#include "settings/option_boxes.h"
+#include "settings/options.h"
 #include "settings/settings_store.h"
 
 // The settings dialog. Its controls are the live option set: the clean run, the
 // summary and start-up read these check boxes, edits and lists at the moment they
 // need a value, even while the dialog is open.
-class TForm2 : public forms::Form {
+class TForm2 : public forms::Form, public settings::Options {
+    // Filled by the box sets below as they make their boxes.
+    settings::OptionBoxIndex boxes_{};
+
 public:
     TForm2(forms::Application& app, platform::Services& services);
 
-    // Persistent counter of items the search-path scan deleted over all runs; loaded
-    // with the options and saved with the main window's placement.
-    int TotalDeletedCount = 0;
+    // The box of a boolean option; the boxes are made from the option table.
+    forms::CheckBox& Box(settings::Option option) { return *boxes_[Index(option)]; }
+    const forms::CheckBox& Box(settings::Option option) const { return *boxes_[Index(option)]; }
+
+    // The option set as the clean run reads it. The dialog's own caption and hint
+    // stay reachable beside the options'.
+    using forms::Form::Caption;
+    using forms::Form::Hint;
+    bool On(settings::Option option) const override { return Box(option).Checked(); }
+    const std::wstring& Caption(settings::Option option) const override {
+        return Box(option).Caption();
+    }
+    const std::wstring& Hint(settings::Option option) const override { return Box(option).Hint(); }
+    std::wstring Text(settings::TextOption option) const override;
+    int LogDays() const override { return UpDown1.Position(); }
+    const std::wstring& LogFile() const override { return LogPath; }
+    const forms::ListView& SearchPaths() const override { return ListView2; }
+    const forms::ListView& ExcludedPaths() const override { return ListView3; }
+    const forms::ListView& FoldersToDelete() const override { return ListView1; }
+    const forms::ListView& FilesToDelete() const override { return ListView4; }
+
     // Set by OK, cleared when the dialog is shown; a close without it reverts.
     bool DialogAccepted = false;
     // Loads and saves the controls' values.
@@ -34,17 +57,8 @@ public:
 
     // General
     forms::TabSheet General{PageControl1, L"General", L"General"};
-    forms::CheckBox CheckBox14{&General, L"CheckBox14"};
-    forms::CheckBox CheckBox9{&General, L"CheckBox9"};
-    forms::CheckBox CheckBox18{&General, L"CheckBox18"};
-    forms::CheckBox CheckBox30{&General, L"CheckBox30"};
-    forms::CheckBox CheckBox35{&General, L"CheckBox35"};
-    forms::CheckBox CheckBox36{&General, L"CheckBox36"};
-    forms::CheckBox CheckBox31{&General, L"CheckBox31"};
-    forms::CheckBox CheckBox15{&General, L"CheckBox15"};
-    forms::CheckBox CheckBox24{&General, L"CheckBox24"};
-    forms::CheckBox CheckBox3{&General, L"CheckBox3"};
-    forms::CheckBox CheckBox11{&General, L"CheckBox11"};
+    settings::OptionBoxes GeneralBoxes{
+        General, {settings::Place::General, settings::Place::LogRow}, boxes_};
     forms::Edit Edit2{&General, L"Edit2"};
     forms::UpDown UpDown1{&General, L"UpDown1"};
     forms::Label Label3{&General, L"Label3"};
@@ -54,12 +68,8 @@ public:
     // Filters
     forms::TabSheet Files{PageControl1, L"Files", L"Filters"};
     forms::GroupBox GroupBox1{&Files, L"GroupBox1"};
-    forms::CheckBox CheckBox5{&GroupBox1, L"CheckBox5"};
-    forms::CheckBox CheckBox13{&GroupBox1, L"CheckBox13"};
-    forms::CheckBox CheckBox20{&GroupBox1, L"CheckBox20"};
-    forms::CheckBox CheckBox6{&GroupBox1, L"CheckBox6"};
-    forms::CheckBox CheckBox12{&GroupBox1, L"CheckBox12"};
-    forms::CheckBox CheckBox23{&GroupBox1, L"CheckBox23"};
+    settings::OptionBoxes FileKindBoxes{
+        GroupBox1, {settings::Place::FileKindsLeft, settings::Place::FileKindsRight}, boxes_};
     forms::Label Label1{&Files, L"Label1"};
     forms::Edit Edit4{&Files, L"Edit4"};
     forms::Label Label5{&Files, L"Label5"};
@@ -87,7 +97,7 @@ public:
     forms::Button Button1{&Folders, L"Button1"};
     forms::Button Button2{&Folders, L"Button2"};
     forms::ListView ListView1{&Folders, L"ListView1"};
-    forms::CheckBox CheckBox7{&Folders, L"CheckBox7"};
+    settings::OptionBoxes FolderBoxes{Folders, {settings::Place::FolderItself}, boxes_};
     forms::GroupBox GroupBox3{&Folders, L"GroupBox3"};
     forms::Label Label11{&GroupBox3, L"Label11"};
     forms::Label Label12{&GroupBox3, L"Label12"};
@@ -99,31 +109,11 @@ public:
     forms::TabSheet TabSheet1{PageControl1, L"TabSheet1", L"Clean"};
     forms::PageControl PageControl2{&TabSheet1, L"PageControl2"};
     forms::TabSheet TabSheet2{PageControl2, L"TabSheet2", L"Windows"};
-    forms::CheckBox CheckBox1{&TabSheet2, L"CheckBox1"};
-    forms::CheckBox CheckBox10{&TabSheet2, L"CheckBox10"};
-    forms::CheckBox CheckBox22{&TabSheet2, L"CheckBox22"};
-    forms::CheckBox CheckBox25{&TabSheet2, L"CheckBox25"};
-    forms::CheckBox CheckBox32{&TabSheet2, L"CheckBox32"};
-    forms::CheckBox CheckBox29{&TabSheet2, L"CheckBox29"};
-    forms::CheckBox CheckBox43{&TabSheet2, L"CheckBox43"};
-    forms::CheckBox CheckBox2{&TabSheet2, L"CheckBox2"};
-    forms::CheckBox CheckBox19{&TabSheet2, L"CheckBox19"};
-    forms::CheckBox CheckBox4{&TabSheet2, L"CheckBox4"};
-    forms::CheckBox CheckBox38{&TabSheet2, L"CheckBox38"};
-    forms::CheckBox CheckBox39{&TabSheet2, L"CheckBox39"};
-    forms::CheckBox CheckBox44{&TabSheet2, L"CheckBox44"};
+    settings::OptionBoxes WindowsBoxes{
+        TabSheet2, {settings::Place::WindowsLeft, settings::Place::WindowsRight}, boxes_};
     forms::TabSheet TabSheet3{PageControl2, L"TabSheet3", L"Applications"};
-    forms::CheckBox CheckBox8{&TabSheet3, L"CheckBox8"};
-    forms::CheckBox CheckBox26{&TabSheet3, L"CheckBox26"};
-    forms::CheckBox CheckBox33{&TabSheet3, L"CheckBox33"};
-    forms::CheckBox CheckBox37{&TabSheet3, L"CheckBox37"};
-    forms::CheckBox CheckBox40{&TabSheet3, L"CheckBox40"};
-    forms::CheckBox CheckBox17{&TabSheet3, L"CheckBox17"};
-    forms::CheckBox CheckBox34{&TabSheet3, L"CheckBox34"};
-    forms::CheckBox CheckBox16{&TabSheet3, L"CheckBox16"};
-    forms::CheckBox CheckBox42{&TabSheet3, L"CheckBox42"};
-    forms::CheckBox CheckBox21{&TabSheet3, L"CheckBox21"};
-    forms::CheckBox CheckBox41{&TabSheet3, L"CheckBox41"};
+    settings::OptionBoxes AppBoxes{
+        TabSheet3, {settings::Place::AppsLeft, settings::Place::AppsRight}, boxes_};
 
     // The four path lists under their own names.
     forms::ListView& SearchPathList() { return ListView2; }
@@ -186,6 +176,7 @@ private:
     void LayOutPaths();
     void LayOutSpecific();
     void LayOutClean();
+    static std::size_t Index(settings::Option option) { return static_cast<std::size_t>(option); }
     void SetUpPathList(forms::ListView& list, const forms::Rect& bounds);
     void WireDialogEvents();
     void Revert();

@@ -67,7 +67,7 @@ void TForm2::Button3Click() {
     // and DialogAccepted is set, so the dialog still closes without reverting.
     Store.SaveOptions();
     Store.SaveLists();
-    if (!CheckBox11.Checked() && services_.files.FileExists(LogPath))
+    if (!On(settings::Option::Logs) && services_.files.FileExists(LogPath))
         services_.files.RemoveFile(LogPath); // a log that cannot go stays, silently
     // Hidden (the start-up folder offer), this only passes the close query.
     Close();
@@ -86,8 +86,8 @@ void TForm2::Button5Click() {
     if (answer != platform::answer::Yes) return;
     // Number order, each change firing its click rules as a user's click would; so a
     // DataStore turned back on asks its question while the dialog shows.
-    for (const settings::BoolOption& o : settings::BoolOptions())
-        (this->*o.box).SetChecked(o.defaultValue);
+    for (const settings::BoolOption* o : settings::DefaultOrder())
+        Box(o->id).SetChecked(o->defaultValue);
     Edit1.SetText(L"");
     Edit4.SetText(L"");
     for (forms::ListView* list : {&ListView1, &ListView2, &ListView3, &ListView4})

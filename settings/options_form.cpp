@@ -5,6 +5,8 @@
 
 namespace {
 
+using settings::Option;
+
 constexpr std::uint32_t kRed = 0x000000FF;
 
 void Place(forms::Control& c, int left, int top, int width, int height,
@@ -25,17 +27,12 @@ void RedNote(forms::Label& label, int left, int top, const std::wstring& caption
 TForm2::TForm2(forms::Application& app, platform::Services& services)
     : forms::Form(app, L"Form2"), Store(*this, services.registry), services_(services) {
     LayOut();
-    for (const settings::BoolOption& o : settings::BoolOptions()) {
-        forms::CheckBox& box = this->*o.box;
-        box.SetCaption(o.caption);
-        box.SetChecked(o.initial);
-    }
-    CheckBox3.OnClick = [this] { CheckBox3Click(); };
-    CheckBox25.OnClick = [this] { CheckBox25Click(); };
-    CheckBox31.OnClick = [this] { CheckBox31Click(); };
-    CheckBox36.OnClick = [this] { CheckBox36Click(); };
+    Box(Option::Recycle).OnClick = [this] { CheckBox3Click(); };
+    Box(Option::DataStore).OnClick = [this] { CheckBox25Click(); };
+    Box(Option::Emptyrecycle).OnClick = [this] { CheckBox31Click(); };
+    Box(Option::ShowEmptyrecycle).OnClick = [this] { CheckBox36Click(); };
     Store.ApplyContextMenu = [this] {
-        settings::ApplyContextMenu(CheckBox15.Checked(), services_.registry,
+        settings::ApplyContextMenu(On(Option::Contextmenu), services_.registry,
                                    services_.processes.ProgramPath());
     };
     Button8.OnClick = [this] { Button8Click(); };
@@ -68,15 +65,8 @@ void TForm2::LayOut() {
     LayOutClean();
 }
 
+// The option boxes of every page are placed as the table makes them (option_boxes.cpp).
 void TForm2::LayOutGeneral() {
-    forms::CheckBox* column[] = {&CheckBox14, &CheckBox9,  &CheckBox18, &CheckBox30, &CheckBox35,
-                                 &CheckBox36, &CheckBox31, &CheckBox15, &CheckBox24, &CheckBox3};
-    int top = 8;
-    for (forms::CheckBox* box : column) {
-        Place(*box, 8, top, 340, 17);
-        top += 22;
-    }
-    Place(CheckBox11, 10, 234, 86, 17);
     Place(Edit2, 96, 232, 40, 21);
     Edit2.NumbersOnly = true;
     Place(UpDown1, 136, 232, 16, 21);
@@ -90,12 +80,6 @@ void TForm2::LayOutGeneral() {
 
 void TForm2::LayOutFilters() {
     Place(GroupBox1, 6, 4, 337, 92, L"CLean file types ");
-    Place(CheckBox5, 10, 20, 176, 17);
-    Place(CheckBox13, 10, 44, 176, 17);
-    Place(CheckBox20, 10, 68, 176, 17);
-    Place(CheckBox6, 190, 20, 140, 17);
-    Place(CheckBox12, 190, 44, 140, 17);
-    Place(CheckBox23, 190, 68, 140, 17);
 
     Place(Label1, 8, 108, 90, 13, L"Other file types: ");
     Place(Edit4, 100, 104, 140, 21);
@@ -143,7 +127,6 @@ void TForm2::LayOutSpecific() {
     Place(Button1, 230, 4, 54, 24, L"Add");
     Place(Button2, 288, 4, 54, 24, L"Delete");
     SetUpPathList(ListView1, {8, 32, 335, 92});
-    Place(CheckBox7, 8, 128, 200, 17);
     Place(GroupBox3, 6, 150, 337, 138, L"Clean files ");
     Place(Label11, 8, 24, 126, 13, L"Add files to be deleted: ");
     RedNote(Label12, 136, 24, L"(add carefully)");
@@ -155,63 +138,37 @@ void TForm2::LayOutSpecific() {
 
 void TForm2::LayOutClean() {
     PageControl2.SetAlign(forms::Align::Client);
-    forms::CheckBox* windowsLeft[] = {&CheckBox1,  &CheckBox10, &CheckBox22, &CheckBox25,
-                                      &CheckBox32, &CheckBox29, &CheckBox43};
-    forms::CheckBox* windowsRight[] = {&CheckBox2,  &CheckBox19, &CheckBox4,
-                                       &CheckBox38, &CheckBox39, &CheckBox44};
-    forms::CheckBox* appsLeft[] = {&CheckBox8,  &CheckBox26, &CheckBox33,
-                                   &CheckBox37, &CheckBox40, &CheckBox17};
-    forms::CheckBox* appsRight[] = {&CheckBox34, &CheckBox16, &CheckBox42, &CheckBox21,
-                                    &CheckBox41};
-    auto column = [](auto& boxes, int left, int width) {
-        int top = 10;
-        for (forms::CheckBox* box : boxes) {
-            Place(*box, left, top, width, 17);
-            top += 26;
-        }
-    };
-    column(windowsLeft, 8, 150);
-    column(windowsRight, 162, 176);
-    column(appsLeft, 8, 150);
-    column(appsRight, 162, 176);
-    // The last box of the left column has the row to itself: its caption is long.
-    CheckBox43.SetWidth(330);
+}
 
-    CheckBox22.SetHint(L"Files created by Windows Diagnostics Infrastructure ");
-    CheckBox25.SetHint(L"Windows update temporary file");
-    CheckBox29.SetHint(L"Temporary files of Windows burn function");
-    CheckBox33.SetHint(L"Apple browser Safari cache");
-    CheckBox34.SetHint(L"a collection of unsafe urls. file:urlclassifier2.sqlite, "
-                       L"urlclassifier3.sqlite");
-    for (forms::CheckBox* box : {&CheckBox22, &CheckBox25, &CheckBox29, &CheckBox33, &CheckBox34})
-        box->SetShowHint(true);
+std::wstring TForm2::Text(settings::TextOption option) const {
+    return option == settings::TextOption::FileKinds ? Edit4.Text() : Edit1.Text();
 }
 
 void TForm2::CheckBox3Click() {
-    if (!Showing() || CheckBox3.Checked()) return;
+    if (!Showing() || On(Option::Recycle)) return;
     int answer = services_.messages.Show(
         L"Do you want to delete permanently(can not be restored) when find in search path?",
         L"Confirmation",
         platform::mb::YesNo | platform::mb::IconQuestion | platform::mb::TaskModal |
             platform::mb::DefButton2);
-    if (answer == platform::answer::No) CheckBox3.SetChecked(true);
+    if (answer == platform::answer::No) Box(Option::Recycle).SetChecked(true);
 }
 
 void TForm2::CheckBox25Click() {
-    if (!Showing() || !CheckBox25.Checked()) return;
+    if (!Showing() || !On(Option::DataStore)) return;
     int answer = services_.messages.Show(
         L"Do you want to delete Windows Update History?", L"Confirmation",
         platform::mb::YesNo | platform::mb::IconQuestion | platform::mb::TaskModal |
             platform::mb::DefButton1);
-    if (answer == platform::answer::No) CheckBox25.SetChecked(false);
+    if (answer == platform::answer::No) Box(Option::DataStore).SetChecked(false);
 }
 
 void TForm2::CheckBox31Click() {
-    if (CheckBox31.Checked()) CheckBox36.SetChecked(false);
+    if (On(Option::Emptyrecycle)) Box(Option::ShowEmptyrecycle).SetChecked(false);
 }
 
 void TForm2::CheckBox36Click() {
-    if (!CheckBox36.Checked()) return;
-    CheckBox31.SetChecked(false);
-    CheckBox35.SetChecked(false);
+    if (!On(Option::ShowEmptyrecycle)) return;
+    Box(Option::Emptyrecycle).SetChecked(false);
+    Box(Option::Autoclose).SetChecked(false);
 }

@@ -75,12 +75,12 @@ void SettingsStore::LoadSettings() {
 }
 
 void SettingsStore::LoadBody(RegistryKey& key) {
-    for (const wchar_t* name : LoadOrder()) {
-        if (!key.ValueExists(name)) continue;
-        (options_.*FindOption(name)->box).SetChecked(key.ReadBool(name));
+    for (const BoolOption* o : LoadOrder()) {
+        if (!key.ValueExists(o->name)) continue;
+        options_.Box(o->id).SetChecked(key.ReadBool(o->name));
     }
-    options_.TotalDeletedCount =
-        key.ValueExists(L"Delfilenum") ? key.ReadInteger(L"Delfilenum") : 0;
+    const int total = key.ValueExists(L"Delfilenum") ? key.ReadInteger(L"Delfilenum") : 0;
+    if (TotalLoaded) TotalLoaded(total);
     if (key.ValueExists(L"FilesName")) options_.Edit1.SetText(key.ReadString(L"FilesName"));
     if (key.ValueExists(L"Ext")) options_.Edit4.SetText(key.ReadString(L"Ext"));
     // The up-down keeps its range, so a damaged number lands inside 1..32000.
@@ -93,8 +93,8 @@ void SettingsStore::SaveOptions() {
     {
         std::unique_ptr<RegistryKey> key =
             registry_.OpenKey(RegistryRoot::CurrentUser, SettingsKey);
-        for (const wchar_t* name : SaveOrder())
-            key->WriteBool(name, (options_.*FindOption(name)->box).Checked());
+        for (const BoolOption* o : SaveOrder())
+            key->WriteBool(o->name, options_.On(o->id));
         key->WriteString(L"FilesName", options_.Edit1.Text());
         key->WriteString(L"Ext", options_.Edit4.Text());
         key->WriteInteger(L"Logday", options_.UpDown1.Position());

@@ -29,6 +29,9 @@ public:
 
     // The Explorer verb step that ends SaveOptions, set by whoever provides it.
     std::function<void()> ApplyContextMenu;
+    // Takes the running total of the scans' deleted items, read with the options (0
+    // when none is stored); the clean run keeps it.
+    std::function<void(int)> TotalLoaded;
 
 private:
     void LoadBody(platform::RegistryKey& key);

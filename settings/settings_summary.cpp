@@ -1,7 +1,5 @@
 #include "settings/settings_summary.h"
 
-#include <cwchar>
-
 #include "settings/option_set.h"
 #include "settings/option_table.h"
 
@@ -26,31 +24,16 @@ constexpr int DoubleClickHint = 32;
 // List entries and categories stand under their header, set off by this indent.
 constexpr const wchar_t* kIndent = L"  ";
 
-// The cleaning categories in the order a run handles them, by option name.
-constexpr const wchar_t* kCategoryOrder[] = {
-    L"Tempfolder", L"Interfolder",   L"Empfolder",    L"Hotfix",       L"Errorreport",
-    L"WDIfile",    L"DataStore",     L"Burncache",    L"ReadyBoost",   L"SearchDB",
-    L"WMPcache",   L"WMPdatabase",   L"FirefoxCache", L"FFunsafeurls", L"Acdsee",
-    L"Thumbs",     L"ChromeCache",   L"GoogleEarth",  L"SafariCache",  L"OperaCache",
-    L"Winsxs",     L"Acrobatreader", L"Javacache",    L"Oldfile",      L"Logfile",
-    L"Zerofile",   L"Tempfile",
-};
-
 // A short table reads as empty text, as the table itself does outside its range.
 const std::wstring& Line(const std::vector<std::wstring>& uiText, int n) {
     static const std::wstring empty;
     return n >= 0 && n < static_cast<int>(uiText.size()) ? uiText[static_cast<size_t>(n)] : empty;
 }
 
-bool OptionOn(TForm2& options, const wchar_t* name) {
-    const BoolOption* option = FindOption(name);
-    return option != nullptr && (options.*(option->box)).Checked();
-}
-
 // Step 2 to 4: the things that change how and what a run deletes, before any list.
 void AddWarningAndPatterns(engine::ResultRows& rows, TForm2& options,
                            const std::vector<std::wstring>& uiText) {
-    if (!OptionOn(options, L"Recycle"))
+    if (!options.On(Option::Recycle))
         rows.AddResultRow(kIndent + Line(uiText, text::PermanentWarning), engine::picture::Warning);
     rows.FileTypesText = options.Edit4.Text();
     if (!rows.FileTypesText.empty())
@@ -106,14 +89,11 @@ void AddPathSections(engine::ResultRows& rows, TForm2& options,
 void AddCategories(engine::ResultRows& rows, TForm2& options,
                    const std::vector<std::wstring>& uiText) {
     rows.AddTextRow(Line(uiText, text::Categories) + L":");
-    for (const wchar_t* name : kCategoryOrder) {
-        const BoolOption* option = FindOption(name);
-        if (option == nullptr) continue;
-        const forms::CheckBox& box = options.*(option->box);
-        if (!box.Checked()) continue;
+    for (const BoolOption* o : SummaryOrder()) {
+        if (!options.On(o->id)) continue;
         // The update store's caption names an internal folder; its hint says what it is.
-        bool byHint = std::wcscmp(name, L"DataStore") == 0;
-        rows.AddTextRow(kIndent + (byHint ? box.Hint() : box.Caption()));
+        rows.AddTextRow(kIndent +
+                        (o->summaryByHint ? options.Hint(o->id) : options.Caption(o->id)));
     }
 }
 

@@ -43,11 +43,11 @@ const char* ScanRulesMatch(const std::uint8_t* data, std::size_t size) {
     o.filesName = in.Text(24);
     o.ext = in.Text(24);
     const std::wstring name = in.Text(24);
-    form.CheckBox13.SetChecked(o.picThumb);
-    form.CheckBox5.SetChecked(o.tempFile);
-    form.CheckBox12.SetChecked(o.zeroFile);
-    form.CheckBox6.SetChecked(o.oldFile);
-    form.CheckBox20.SetChecked(o.logFile);
+    form.Box(settings::Option::Picthumb).SetChecked(o.picThumb);
+    form.Box(settings::Option::Tempfile).SetChecked(o.tempFile);
+    form.Box(settings::Option::Zerofile).SetChecked(o.zeroFile);
+    form.Box(settings::Option::Oldfile).SetChecked(o.oldFile);
+    form.Box(settings::Option::Logfile).SetChecked(o.logFile);
     form.Edit1.SetText(o.filesName);
     form.Edit4.SetText(o.ext);
     const engine::FileMatch match = engine::ScanRules::From(form).Match(name, fileSize);

@@ -66,7 +66,7 @@ void ArmStop(Harness& h, const Scenario& s) {
         h.fakes.files.BeforeRemove = [&h, removals, at](const std::wstring&) {
             if (++*removals != at) return;
             h.stopEvent = h.log.size();
-            h.Form1().Run->State.StopRequested = true;
+            h.Form1().Run.State.StopRequested = true;
         };
     } else if (s.stop == StopMode::ClickStop) {
         h.backend.QueueInput([&h] {
@@ -113,7 +113,7 @@ CaseOutcome RunCase(std::uint64_t caseSeed, bool full) {
     h.backend.Advance(100);
     h.fakes.files.BeforeRemove = nullptr;
     const Snapshot after = Snapshot::Take(h.fakes.files, kDrives);
-    RunRecord run{scenario, before, after, h.log, h.stopEvent, h.Form1().Run->State.DeletedCount,
+    RunRecord run{scenario, before, after, h.log, h.stopEvent, h.Form1().Run.State.Deleted.Items,
                   h.shell.EverRecycled()};
     CaseOutcome outcome;
     outcome.violations = CheckRun(run);

@@ -174,12 +174,12 @@ void ScenarioMaker::OtherProgramsValues() {
     if (rng_.Chance(60)) {
         fakes_.registry.SetString(L"Software\\ACD Systems\\ACDSee\\90", L"DBPath",
                                   rng_.Pick(places));
-        options_.CheckBox21.SetChecked(true);
+        options_.Box(settings::Option::Acdsee).SetChecked(true);
     }
     if (rng_.Chance(60)) {
         fakes_.registry.SetString(L"Software\\Google\\Google Earth Plus", L"CachePath",
                                   rng_.Pick(places));
-        options_.CheckBox16.SetChecked(true);
+        options_.Box(settings::Option::GoogleEarth).SetChecked(true);
     }
 }
 

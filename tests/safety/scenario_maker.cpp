@@ -40,20 +40,25 @@ wchar_t OtherCase(wchar_t c) {
 std::vector<Unit> BuiltInUnits(const TForm2& o, const std::wstring& temp) {
     const std::wstring win = kLocal + L"\\Microsoft\\Windows\\";
     std::vector<Unit> units = {
-        Made(UnitKind::Walked, L"Temporary folder", {Trimmed(temp)}, o.CheckBox1.Checked()),
-        Made(UnitKind::Walked, L"IE cache", {win + L"INetCache"}, o.CheckBox2.Checked()),
-        Made(UnitKind::Walked, L"Thumbnail cache", {win + L"Explorer"}, o.CheckBox4.Checked()),
-        Made(UnitKind::Walked, L"Burn cache", {win + L"Burn"}, o.CheckBox29.Checked()),
+        Made(UnitKind::Walked, L"Temporary folder", {Trimmed(temp)},
+             o.Box(settings::Option::Tempfolder).Checked()),
+        Made(UnitKind::Walked, L"IE cache", {win + L"INetCache"},
+             o.Box(settings::Option::Interfolder).Checked()),
+        Made(UnitKind::Walked, L"Thumbnail cache", {win + L"Explorer"},
+             o.Box(settings::Option::Thumbs).Checked()),
+        Made(UnitKind::Walked, L"Burn cache", {win + L"Burn"},
+             o.Box(settings::Option::Burncache).Checked()),
         Made(UnitKind::Firefox, L"Firefox",
              {kLocal + L"\\Mozilla\\Firefox\\Profiles", kRoaming + L"\\Mozilla\\Firefox\\Profiles"},
-             o.CheckBox8.Checked()),
+             o.Box(settings::Option::FirefoxCache).Checked()),
         Made(UnitKind::Chrome, L"Chrome", {kLocal + L"\\Google\\Chrome\\User Data"},
-             o.CheckBox26.Checked()),
+             o.Box(settings::Option::ChromeCache).Checked()),
         Made(UnitKind::Walked, L"Opera cache", {kLocal + L"\\Opera\\Opera\\cache"},
-             o.CheckBox42.Checked()),
+             o.Box(settings::Option::OperaCache).Checked()),
     };
     // The unsafe-site lists go only when asked for, each from its own profile folder.
-    if (o.CheckBox34.Checked()) units[4].extraFiles = {L"urlclassifier3.sqlite", L"urlclassifier2.sqlite"};
+    if (o.Box(settings::Option::FFunsafeurls).Checked())
+        units[4].extraFiles = {L"urlclassifier3.sqlite", L"urlclassifier2.sqlite"};
     else units[4].extraFiles = {L"", L""};
     return units;
 }
@@ -204,7 +209,7 @@ void ScenarioMaker::Exclusions(std::size_t firstFile, std::size_t firstFolder) {
 
 void ScenarioMaker::Options() {
     for (const settings::BoolOption& o : settings::BoolOptions())
-        (options_.*o.box).SetChecked(rng_.Chance(60));
+        options_.Box(o.id).SetChecked(rng_.Chance(60));
     options_.Edit4.SetText(rng_.Pick(kExt));
     options_.Edit1.SetText(rng_.Pick(kFilesName));
 }

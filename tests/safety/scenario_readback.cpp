@@ -7,17 +7,17 @@ namespace safety {
 
 void ScenarioMaker::ReadBack(Scenario& s) {
     const TForm2& o = options_;
-    s.junk.picThumb = o.CheckBox13.Checked();
-    s.junk.tempFile = o.CheckBox5.Checked();
-    s.junk.zeroFile = o.CheckBox12.Checked();
-    s.junk.oldFile = o.CheckBox6.Checked();
-    s.junk.logFile = o.CheckBox20.Checked();
+    s.junk.picThumb = o.Box(settings::Option::Picthumb).Checked();
+    s.junk.tempFile = o.Box(settings::Option::Tempfile).Checked();
+    s.junk.zeroFile = o.Box(settings::Option::Zerofile).Checked();
+    s.junk.oldFile = o.Box(settings::Option::Oldfile).Checked();
+    s.junk.logFile = o.Box(settings::Option::Logfile).Checked();
     s.junk.filesName = o.Edit1.Text();
     s.junk.ext = o.Edit4.Text();
-    s.recycle = o.CheckBox3.Checked();
-    s.delFolder = o.CheckBox7.Checked();
-    s.empFolder = o.CheckBox23.Checked();
-    s.logPath = o.CheckBox11.Checked() ? o.LogPath : std::wstring();
+    s.recycle = o.Box(settings::Option::Recycle).Checked();
+    s.delFolder = o.Box(settings::Option::Delfolder).Checked();
+    s.empFolder = o.Box(settings::Option::Empfolder).Checked();
+    s.logPath = o.Box(settings::Option::Logs).Checked() ? o.LogPath : std::wstring();
     for (Unit& u : BuiltInUnits(o, fakes_.files.Temp)) {
         if (!u.on) continue;
         Withhold(u);
@@ -63,7 +63,7 @@ void ScenarioMaker::ReadBackList(Scenario& s, forms::ListView& list, const wchar
 void ScenarioMaker::Describe(Scenario& s) {
     std::wstring on = L"options on:";
     for (const settings::BoolOption& o : settings::BoolOptions())
-        if ((options_.*o.box).Checked()) on += std::wstring(L" ") + o.name;
+        if (options_.Box(o.id).Checked()) on += std::wstring(L" ") + o.name;
     s.settingsText.push_back(on);
     s.settingsText.push_back(L"Ext=\"" + options_.Edit4.Text() + L"\" FilesName=\"" +
                              options_.Edit1.Text() + L"\"");

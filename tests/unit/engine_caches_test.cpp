@@ -1,6 +1,5 @@
 #include <algorithm>
 
-#include "engine/application_caches.h"
 #include "engine_fixture.h"
 
 namespace {
@@ -25,7 +24,7 @@ protected:
         fakes.shell.Folders[platform::csidl::DesktopDirectory] = L"C:\\Users\\ann\\Desktop";
         fakes.shell.Folders[platform::csidl::Personal] = L"C:\\Users\\ann\\Documents";
         // Deleting for the recycle bin is on: none of these caches may go there.
-        Form2().CheckBox3.SetChecked(true);
+        Form2().Box(settings::Option::Recycle).SetChecked(true);
         Form1().Rows.List().Clear();
         Form1().StatusBar1.SetPanelText(1, L"untouched");
     }
@@ -43,22 +42,28 @@ protected:
         fakes.registry.SetString(acdsee + name, L"DBPath", path);
     }
 
-    engine::ApplicationCaches caches{Walkers(), State(), Form2(), view, Form1().Rows};
+    // One category as the run calls it, its option on or off: the bar stepped first
+    // where its row says so.
+    void Clean(settings::Option option) {
+        const settings::RunRow& row = settings::Row(option).run;
+        if (row.stepsFirst) Walkers().AdvanceProgress(engine::kCategoryStep);
+        row.work(Run().Categories());
+    }
 };
 
 // --- Firefox ---
 
 TEST_F(CachesTest, FirefoxRoamingProfilesAreVisitedOnlyBesideLocalOnes) {
-    Form2().CheckBox34.SetChecked(true);
+    Form2().Box(settings::Option::FFunsafeurls).SetChecked(true);
     const std::wstring roamingProfile = roaming + L"Mozilla\\Firefox\\Profiles\\x.default\\";
     fakes.files.AddFile(roamingProfile + L"Cache\\a");
     fakes.files.AddFile(roamingProfile + L"urlclassifier2.sqlite");
-    caches.Firefox();
+    Clean(settings::Option::FirefoxCache);
     EXPECT_TRUE(fakes.files.Removed.empty());
     EXPECT_TRUE(Rows().empty());
 
     fakes.files.AddDirectory(local + L"Mozilla\\Firefox\\Profiles");
-    caches.Firefox();
+    Clean(settings::Option::FirefoxCache);
     EXPECT_FALSE(Exists(roamingProfile + L"Cache"));
     EXPECT_FALSE(Exists(roamingProfile + L"urlclassifier2.sqlite"));
     EXPECT_EQ(RowsWith(L"Clean Firefox cache folder"), 1);
@@ -70,7 +75,7 @@ TEST_F(CachesTest, FirefoxCacheFoldersMatchTheWholeNameWithItsCase) {
     fakes.files.AddFile(profiles + L"a.default\\places.sqlite");
     fakes.files.AddFile(profiles + L"b.default\\cache\\entry");
     fakes.files.AddFile(profiles + L"c.default\\OfflineCache\\entry");
-    caches.Firefox();
+    Clean(settings::Option::FirefoxCache);
     EXPECT_FALSE(Exists(profiles + L"a.default\\Cache")) << "emptied and removed";
     EXPECT_TRUE(Exists(profiles + L"a.default\\places.sqlite"));
     EXPECT_TRUE(Exists(profiles + L"b.default\\cache\\entry"));
@@ -87,14 +92,14 @@ TEST_F(CachesTest, UrlClassifierFilesGoOnlyWithTheUnsafeUrlOption) {
     fakes.files.AddFile(roamingProfile + L"urlclassifier2.sqlite");
     fakes.files.AddFile(roamingProfile + L"urlclassifier3.sqlite");
 
-    Form2().CheckBox34.SetChecked(false);
-    caches.Firefox();
+    Form2().Box(settings::Option::FFunsafeurls).SetChecked(false);
+    Clean(settings::Option::FirefoxCache);
     EXPECT_FALSE(Exists(localProfile + L"Cache")) << "the caches go all the same";
     EXPECT_TRUE(Exists(localProfile + L"urlclassifier3.sqlite"));
     EXPECT_TRUE(Exists(roamingProfile + L"urlclassifier2.sqlite"));
 
-    Form2().CheckBox34.SetChecked(true);
-    caches.Firefox();
+    Form2().Box(settings::Option::FFunsafeurls).SetChecked(true);
+    Clean(settings::Option::FirefoxCache);
     EXPECT_FALSE(Exists(localProfile + L"urlclassifier3.sqlite"));
     EXPECT_FALSE(Exists(roamingProfile + L"urlclassifier2.sqlite"));
     // Each pass has its own file name.
@@ -112,7 +117,7 @@ TEST_F(CachesTest, ChromeCacheBlocksGoAtAnyDepthAndNothingElse) {
     fakes.files.AddFile(data + L"Default\\Deep\\er\\my_data_list.txt");
     fakes.files.AddFile(data + L"Default\\Preferences");
     fakes.files.AddFile(data + L"Default\\DATA_upper");
-    caches.Chrome();
+    Clean(settings::Option::ChromeCache);
     EXPECT_FALSE(Exists(data + L"Default\\Cache\\data_0"));
     EXPECT_FALSE(Exists(data + L"Default\\Cache\\f_00002a"));
     EXPECT_FALSE(Exists(data + L"Default\\Deep\\er\\my_data_list.txt"));
@@ -127,7 +132,7 @@ TEST_F(CachesTest, OperaCacheIsEmptiedWithoutARow) {
     const std::wstring cache = local + L"Opera\\Opera\\cache\\";
     fakes.files.AddFile(cache + L"sesn\\opr0001.tmp");
     fakes.files.AddFile(local + L"Opera\\Opera\\operaprefs.ini");
-    caches.Opera();
+    Clean(settings::Option::OperaCache);
     EXPECT_TRUE(Empty(cache));
     EXPECT_TRUE(Exists(local + L"Opera\\Opera\\operaprefs.ini"));
     EXPECT_TRUE(Rows().empty());
@@ -144,8 +149,8 @@ TEST_F(CachesTest, AcdseeDatabasesNamedInTheRegistryAreEmptied) {
     Database(L"90", kept);
     Database(L"100", removed);
     fakes.registry.SetDword(acdsee + L"110", L"Other", 1);
-    Form2().CheckBox24.SetChecked(true);
-    caches.Acdsee();
+    Form2().Box(settings::Option::Display).SetChecked(true);
+    Clean(settings::Option::Acdsee);
     EXPECT_TRUE(Empty(kept)) << "named with a backslash: kept";
     EXPECT_FALSE(Exists(removed)) << "named without one: removed once empty";
     EXPECT_TRUE(Exists(L"C:\\ProgramData\\ACD Systems"));
@@ -153,9 +158,9 @@ TEST_F(CachesTest, AcdseeDatabasesNamedInTheRegistryAreEmptied) {
     EXPECT_EQ(RowsWith(removed), 1) << "the removed folder is listed with Display on";
 
     Form1().Rows.List().Clear();
-    Form2().CheckBox24.SetChecked(false);
+    Form2().Box(settings::Option::Display).SetChecked(false);
     fakes.files.AddFile(removed + L"\\db.fpt");
-    caches.Acdsee();
+    Clean(settings::Option::Acdsee);
     EXPECT_FALSE(Exists(removed));
     EXPECT_EQ(RowsWith(removed), 0);
     EXPECT_EQ(RowsWith(L"Clean Acdsee database"), 2);
@@ -215,7 +220,7 @@ TEST_F(CachesTest, AcdseeRefusesFoldersThatAreNotItsOwn) {
         SCOPED_TRACE(path);
         fakes.registry.DeleteKeyTree(platform::RegistryRoot::CurrentUser, acdsee);
         Database(L"90", path);
-        caches.Acdsee();
+        Clean(settings::Option::Acdsee);
         EXPECT_TRUE(fakes.files.Removed.empty());
         EXPECT_EQ(RowsWith(L"Clean Acdsee database"), 0);
         Form1().Rows.List().Clear();
@@ -228,21 +233,21 @@ TEST_F(CachesTest, AcdseeRefusesTheProfileWhereverTheShellPutsIt) {
     for (const wchar_t* path : {L"E:\\Profiles\\ann", L"e:\\profiles\\"}) {
         SCOPED_TRACE(path);
         Database(L"90", path);
-        caches.Acdsee();
+        Clean(settings::Option::Acdsee);
         EXPECT_TRUE(fakes.files.Removed.empty());
     }
     Database(L"90", L"E:\\Profiles\\ann\\Catalog\\");
     fakes.files.AddFile(L"E:\\Profiles\\ann\\Catalog\\db.fpt");
-    caches.Acdsee();
+    Clean(settings::Option::Acdsee);
     EXPECT_FALSE(Exists(L"E:\\Profiles\\ann\\Catalog\\db.fpt")) << "a folder of its own goes";
     EXPECT_TRUE(Exists(L"E:\\Profiles\\ann\\file"));
 }
 
 TEST_F(CachesTest, AcdseeSurvivesABrokenEntryAndCreatesNoKey) {
-    caches.Acdsee();
+    Clean(settings::Option::Acdsee);
     EXPECT_FALSE(fakes.registry.KeyExists(platform::RegistryRoot::CurrentUser, acdsee));
     fakes.registry.SetDword(acdsee + L"90", L"DBPath", 7);
-    EXPECT_NO_THROW(caches.Acdsee());
+    EXPECT_NO_THROW(Clean(settings::Option::Acdsee));
     EXPECT_TRUE(Rows().empty());
 }
 
@@ -253,53 +258,53 @@ TEST_F(CachesTest, GoogleEarthCacheFileWithOrWithoutBackslash) {
     fakes.files.AddFile(cache + L"\\dbCache.dat");
     fakes.files.AddFile(cache + L"\\dbCache.dat.index");
     fakes.registry.SetString(earth, L"CachePath", cache);
-    caches.GoogleEarth();
+    Clean(settings::Option::GoogleEarth);
     EXPECT_FALSE(Exists(cache + L"\\dbCache.dat"));
     EXPECT_TRUE(Exists(cache + L"\\dbCache.dat.index"));
-    EXPECT_EQ(State().DeletedCount, 1);
+    EXPECT_EQ(State().Deleted.Items, 1);
     EXPECT_EQ(Form1().StatusBar1.Panel(1).text, L"untouched");
     EXPECT_EQ(RowsWith(L"Clean Google Earth Cache"), 1);
 
     fakes.files.AddFile(cache + L"\\dbCache.dat");
     fakes.registry.SetString(earth, L"CachePath", cache + L"\\");
-    caches.GoogleEarth();
+    Clean(settings::Option::GoogleEarth);
     EXPECT_FALSE(Exists(cache + L"\\dbCache.dat"));
-    EXPECT_EQ(State().DeletedCount, 2);
+    EXPECT_EQ(State().Deleted.Items, 2);
 }
 
 TEST_F(CachesTest, GoogleEarthWithoutAUsablePathDeletesNothing) {
-    caches.GoogleEarth();
+    Clean(settings::Option::GoogleEarth);
     EXPECT_FALSE(fakes.registry.KeyExists(platform::RegistryRoot::CurrentUser, earth))
         << "reading must not create the other program's key";
     fakes.files.AddFile(L"C:\\Work\\dbCache.dat");
     fakes.registry.SetDword(earth, L"Other", 1);
-    caches.GoogleEarth();
+    Clean(settings::Option::GoogleEarth);
     EXPECT_TRUE(Rows().empty()) << "no CachePath, no row";
     fakes.registry.SetString(earth, L"CachePath", L"");
-    EXPECT_NO_THROW(caches.GoogleEarth());
+    EXPECT_NO_THROW(Clean(settings::Option::GoogleEarth));
     fakes.registry.Set(platform::RegistryRoot::CurrentUser, earth, L"CachePath",
                        StoredValue{ValueType::Dword, 3, {}});
-    EXPECT_NO_THROW(caches.GoogleEarth());
+    EXPECT_NO_THROW(Clean(settings::Option::GoogleEarth));
     EXPECT_TRUE(fakes.files.Removed.empty());
-    EXPECT_EQ(State().DeletedCount, 0);
+    EXPECT_EQ(State().Deleted.Items, 0);
 }
 
 TEST_F(CachesTest, SafariCacheIsCountedWithoutRefreshingTheStatusBar) {
     const std::wstring safari = local + L"Apple Computer\\Safari\\";
     fakes.files.AddFile(safari + L"Cache.db");
     fakes.files.AddFile(safari + L"History.plist");
-    caches.Safari();
+    Clean(settings::Option::SafariCache);
     EXPECT_FALSE(Exists(safari + L"Cache.db"));
     EXPECT_TRUE(Exists(safari + L"History.plist"));
-    EXPECT_EQ(State().DeletedCount, 1);
+    EXPECT_EQ(State().Deleted.Items, 1);
     EXPECT_EQ(Form1().StatusBar1.Panel(1).text, L"untouched");
     EXPECT_EQ(RowsWith(L"Clean Apple Safari Cache"), 1);
 
     // A file that refuses leaves no count; the row announced the attempt.
     fakes.files.AddFile(safari + L"Cache.db");
     fakes.files.Lock(safari + L"Cache.db");
-    caches.Safari();
-    EXPECT_EQ(State().DeletedCount, 1);
+    Clean(settings::Option::SafariCache);
+    EXPECT_EQ(State().Deleted.Items, 1);
 }
 
 // --- Folders emptied and kept ---
@@ -308,14 +313,14 @@ TEST_F(CachesTest, AcrobatGivesOneRowForBothFolders) {
     const std::wstring seven = local + L"Adobe\\Acrobat\\7.0\\Cache\\Search70\\";
     const std::wstring eight = local + L"Adobe\\Acrobat\\8.0\\Cache\\Search80\\";
     fakes.files.AddFile(eight + L"idx\\a.idx");
-    caches.AcrobatReader();
+    Clean(settings::Option::Acrobatreader);
     EXPECT_TRUE(Empty(eight));
     EXPECT_EQ(RowsWith(L"Clean Acrobat Reader Cache"), 1) << "the 8.0 folder alone has a row";
 
     Form1().Rows.List().Clear();
     fakes.files.AddFile(seven + L"a.idx");
     fakes.files.AddFile(eight + L"b.idx");
-    caches.AcrobatReader();
+    Clean(settings::Option::Acrobatreader);
     EXPECT_TRUE(Empty(seven));
     EXPECT_TRUE(Empty(eight));
     EXPECT_EQ(RowsWith(L"Clean Acrobat Reader Cache"), 1);
@@ -330,8 +335,8 @@ TEST_F(CachesTest, FlashCookiesAndCacheFolders) {
     fakes.files.AddFile(settings + L"#site\\settings.sol");
     fakes.files.AddFile(roaming + L"Macromedia\\Flash Player\\keep.cfg");
     fakes.files.AddFile(assets + L"Q\\b.swz");
-    caches.FlashCookies();
-    caches.FlashCache();
+    Clean(settings::Option::FlashCookies);
+    Clean(settings::Option::Flashcache);
     EXPECT_TRUE(Empty(shared));
     EXPECT_TRUE(Empty(settings));
     EXPECT_TRUE(Empty(assets));
@@ -346,12 +351,12 @@ TEST_F(CachesTest, JavaFallsBackToLowIntegrityFolderOnlyWhenTheLocalOneIsMissing
     const std::wstring low = L"C:\\Users\\bob\\AppData\\LocalLow\\Sun\\Java\\Deployment\\cache\\";
     fakes.files.AddFile(low + L"6.0\\1\\a.idx");
     fakes.files.AddFile(javaLocal + L"6.0\\2\\b.idx");
-    caches.Java();
+    Clean(settings::Option::Javacache);
     EXPECT_TRUE(Empty(javaLocal));
     EXPECT_TRUE(Exists(low + L"6.0\\1\\a.idx"));
 
     fakes.files.RemoveFolder(javaLocal);
-    caches.Java();
+    Clean(settings::Option::Javacache);
     EXPECT_TRUE(Empty(low));
     EXPECT_EQ(RowsWith(L"Clean Sun Java Cache"), 2);
 }
@@ -361,10 +366,10 @@ TEST_F(CachesTest, NothingGoesToTheRecycleBin) {
     fakes.files.AddFile(local + L"Google\\Chrome\\User Data\\Default\\data_1");
     fakes.files.AddFile(local + L"Opera\\Opera\\cache\\b");
     fakes.files.AddFile(local + L"Sun\\Java\\Deployment\\cache\\sub\\c");
-    caches.Firefox();
-    caches.Chrome();
-    caches.Opera();
-    caches.Java();
+    Clean(settings::Option::FirefoxCache);
+    Clean(settings::Option::ChromeCache);
+    Clean(settings::Option::OperaCache);
+    Clean(settings::Option::Javacache);
     for (const wchar_t* gone :
          {L"Mozilla\\Firefox\\Profiles\\p\\Cache", L"Google\\Chrome\\User Data\\Default\\data_1",
           L"Opera\\Opera\\cache\\b", L"Sun\\Java\\Deployment\\cache\\sub"})

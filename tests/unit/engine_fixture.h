@@ -18,18 +18,19 @@ protected:
         StartAndSettle();
     }
 
-    engine::CleanRun& Run() { return *Form1().Run; }
+    engine::CleanRun& Run() { return Form1().Run; }
     engine::RunState& State() { return Run().State; }
     engine::Primitives& Walkers() { return Run().Walkers(); }
     bool Exists(const std::wstring& path) { return fakes.files.Exists(path); }
 
     // Every category off, so a run does only what a test turns on.
-    void OnlyCategories(std::initializer_list<forms::CheckBox TForm2::*> on) {
+    void OnlyCategories(std::initializer_list<settings::Option> on) {
         for (const settings::BoolOption& o : settings::BoolOptions())
             if (o.name != std::wstring(L"Recycle") && o.name != std::wstring(L"Display") &&
                 o.name != std::wstring(L"Savepos"))
-                (Form2().*o.box).SetChecked(false);
-        for (auto box : on) (Form2().*box).SetChecked(true);
+                Form2().Box(o.id).SetChecked(false);
+        for (settings::Option option : on)
+            Form2().Box(option).SetChecked(true);
     }
     // Starts a run as the Clean button does and lets it run to its end.
     void CleanNow() {

@@ -44,13 +44,13 @@ TEST_F(GuardTest, TemporaryFolderThatNamesTheUsersFilesIsRefused) {
         L"D:\\",
         L"Temp",
     };
-    OnlyCategories({&TForm2::CheckBox1});
+    OnlyCategories({settings::Option::Tempfolder});
     const std::size_t before = FilesLeft();
     for (const wchar_t* temp : refused) {
         fakes.files.Temp = temp;
         CleanNow();
         EXPECT_EQ(before, FilesLeft()) << testing::PrintToString(std::wstring(temp));
-        EXPECT_EQ(State().DeletedCount, 0);
+        EXPECT_EQ(State().Deleted.Items, 0);
         EXPECT_TRUE(AnyRowContains(kRefused) || !fakes.files.DirectoryExists(temp))
             << testing::PrintToString(std::wstring(temp));
     }
@@ -85,7 +85,7 @@ TEST_F(GuardTest, UsersListsRefuseTheSystemsFoldersInEverySpelling) {
     };
     fakes.files.AddShortName(L"C:\\Users\\ann\\Downloads", L"DOWNLO~1");
     OnlyCategories({});
-    Form2().CheckBox3.SetChecked(false);
+    Form2().Box(settings::Option::Recycle).SetChecked(false);
     for (const Case& c : cases)
         (c.folder ? Form2().DeleteFolderList() : Form2().DeleteFileList()).Add(c.entry, true);
     CleanNow();
@@ -122,8 +122,8 @@ TEST_F(GuardTest, ExclusionsHoldInEverySpellingAndShellFoldersStay) {
     fakes.files.AddJunction(L"C:\\Link", L"C:\\Data");
     fakes.files.AddDirectory(L"C:\\Users\\ann\\Favorites");
     fakes.files.AddDirectory(L"C:\\Users\\ann\\Empty");
-    OnlyCategories({&TForm2::CheckBox6, &TForm2::CheckBox23});
-    Form2().CheckBox3.SetChecked(false);
+    OnlyCategories({settings::Option::Oldfile, settings::Option::Empfolder});
+    Form2().Box(settings::Option::Recycle).SetChecked(false);
     for (const wchar_t* search : {L"C:/Data/./", L"C:\\Link"}) {
         for (const wchar_t* exclusion : {L"C:\\DATA\\KEEP~1\\", L"C:\\Link\\Keep"}) {
             fakes.files.AddFile(L"C:\\Data\\old.tmp");

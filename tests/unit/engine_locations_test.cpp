@@ -21,7 +21,7 @@ protected:
 };
 
 TEST_F(LocationsTest, HotfixLeftoversFollowTheirExactForms) {
-    OnlyCategories({&TForm2::CheckBox19});
+    OnlyCategories({settings::Option::Hotfix});
     fakes.files.AddFile(win + L"$NtUninstallKB123456$\\spuninst.exe");
     fakes.files.AddFile(win + L"KB123456.log");
     fakes.files.AddFile(win + L"kb123457.log");
@@ -39,11 +39,11 @@ TEST_F(LocationsTest, HotfixLeftoversFollowTheirExactForms) {
     EXPECT_TRUE(fakes.files.Under(win + L"SoftwareDistribution\\Download").empty());
     EXPECT_FALSE(Exists(win + L"AppPatch\\sysmain.sdb"));
     EXPECT_TRUE(AnyRowContains(L"Clean Windows hotfix or patch"));
-    EXPECT_GE(State().DeletedCount, 2);
+    EXPECT_GE(State().Deleted.Items, 2);
 }
 
 TEST_F(LocationsTest, UpdateServiceIsRestartedOnlyWhenTheRunStoppedIt) {
-    OnlyCategories({&TForm2::CheckBox25});
+    OnlyCategories({settings::Option::DataStore});
     fakes.serviceControl.Set(L"wuauserv", Running);
     fakes.files.AddFile(win + L"SoftwareDistribution\\DataStore\\DataStore.edb");
     fakes.files.AddFile(win + L"SoftwareDistribution\\DataStore.edb");
@@ -59,7 +59,7 @@ TEST_F(LocationsTest, UpdateServiceIsRestartedOnlyWhenTheRunStoppedIt) {
 }
 
 TEST_F(LocationsTest, UpdateServiceRestartsAfterAStopRequest) {
-    OnlyCategories({&TForm2::CheckBox19, &TForm2::CheckBox20});
+    OnlyCategories({settings::Option::Hotfix, settings::Option::Logfile});
     fakes.serviceControl.Set(L"wuauserv", Running);
     fakes.files.AddFile(win + L"AppPatch\\a.sdb");
     fakes.files.AddFile(win + L"AppPatch\\b.sdb");
@@ -69,7 +69,7 @@ TEST_F(LocationsTest, UpdateServiceRestartsAfterAStopRequest) {
 }
 
 TEST_F(LocationsTest, SideBySideStoreLosesItsCachesButStays) {
-    OnlyCategories({&TForm2::CheckBox43});
+    OnlyCategories({settings::Option::Winsxs});
     fakes.files.AddFile(win + L"winsxs\\Backup\\a.man");
     fakes.files.AddFile(win + L"winsxs\\ManifestCache\\b.bin");
     fakes.files.AddFile(win + L"winsxs\\x86_component\\c.dll");
@@ -81,7 +81,7 @@ TEST_F(LocationsTest, SideBySideStoreLosesItsCachesButStays) {
 }
 
 TEST_F(LocationsTest, MediaPlayerCachesAndDatabase) {
-    OnlyCategories({&TForm2::CheckBox39, &TForm2::CheckBox44});
+    OnlyCategories({settings::Option::WMPcache, settings::Option::WMPdatabase});
     const std::wstring wmp = std::wstring(kLocal) + L"\\Microsoft\\Media Player\\";
     fakes.files.AddFile(wmp + L"Art Cache\\LocalMLS\\a.jpg");
     fakes.files.AddFile(wmp + L"Sync\\OfflineCache\\b.dat");
@@ -98,7 +98,7 @@ TEST_F(LocationsTest, MediaPlayerCachesAndDatabase) {
 }
 
 TEST_F(LocationsTest, ErrorReportsOfTheUserOnlyWithTheSystemFolder) {
-    OnlyCategories({&TForm2::CheckBox10});
+    OnlyCategories({settings::Option::Errorreport});
     const std::wstring user = std::wstring(kLocal) + L"\\Microsoft\\Windows\\WER\\";
     fakes.files.AddFile(user + L"ReportQueue\\r.wer");
     CleanNow();
@@ -112,7 +112,7 @@ TEST_F(LocationsTest, ErrorReportsOfTheUserOnlyWithTheSystemFolder) {
 }
 
 TEST_F(LocationsTest, SystemFoldersAreReachedThroughSysnativeUnderWow64) {
-    OnlyCategories({&TForm2::CheckBox20, &TForm2::CheckBox22});
+    OnlyCategories({settings::Option::Logfile, settings::Option::WDIfile});
     fakes.processes.Wow64 = true;
     fakes.files.AddFile(win + L"Sysnative\\LogFiles\\setupapi.log");
     fakes.files.AddFile(win + L"Sysnative\\WDI\\x.etl");
@@ -129,7 +129,7 @@ class SearchIndexTest : public LocationsTest {
 protected:
     const std::wstring data = L"C:\\ProgramData\\Microsoft\\Search\\Data\\Applications\\Windows\\";
     void SetUp() override {
-        OnlyCategories({&TForm2::CheckBox38});
+        OnlyCategories({settings::Option::SearchDB});
         fakes.files.AddFile(data + L"Projects\\SystemIndex\\Indexer\\a.ci");
         fakes.files.AddFile(data + L"Windows.edb");
         fakes.files.AddFile(data + L"MSS.log");

@@ -2,6 +2,9 @@
 
 namespace {
 
+using engine::MatchRules;
+using engine::NameTest;
+using engine::Top;
 using engine::WithBackslash;
 
 class WalkerTest : public EngineTest {
@@ -18,34 +21,26 @@ protected:
 
 TEST_F(WalkerTest, DriveRootsAndShortPathsAreNeverWalked) {
     fakes.files.AddFile(L"C:\\keep.txt");
-    State().CurrentPath = L"C:\\";
-    EXPECT_FALSE(Walkers().DeleteFolderTree(L"C:\\", false));
-    EXPECT_FALSE(Walkers().DeleteFolderTree(L"C:", true));
+    EXPECT_FALSE(Walkers().DeleteFolderTree(L"C:\\", Top::Keep));
+    EXPECT_FALSE(Walkers().DeleteFolderTree(L"C:", Top::Remove));
     EXPECT_TRUE(Exists(L"C:\\keep.txt"));
     EXPECT_EQ(fakes.files.ListingsStarted, 0);
 }
 
-TEST_F(WalkerTest, CurrentPathDecidesWhetherTheWalkedFolderStays) {
+TEST_F(WalkerTest, TheWalkedFolderStaysUnlessTheWalkIsToldToRemoveIt) {
     Tree();
-    State().CurrentPath = dir + L"\\";
-    EXPECT_TRUE(Walkers().DeleteFolderTree(State().CurrentPath, false));
+    EXPECT_TRUE(Walkers().DeleteFolderTree(dir + L"\\", Top::Keep));
     EXPECT_TRUE(fakes.files.DirectoryExists(dir));
     EXPECT_TRUE(fakes.files.Under(dir).empty());
-    EXPECT_EQ(State().DeletedCount, 3) << "two files and one subfolder";
+    EXPECT_EQ(State().Deleted.Items, 3) << "two files and one subfolder";
     EXPECT_EQ(CountText(), L"Deleted 3");
 
     Tree();
-    EXPECT_TRUE(Walkers().DeleteFolderTree(State().CurrentPath, true));
+    EXPECT_TRUE(Walkers().DeleteFolderTree(dir + L"\\", Top::Remove));
     EXPECT_FALSE(Exists(dir));
 
     Tree();
-    State().CurrentPath = L"C:\\"; // the parent: the folder goes once empty
-    EXPECT_TRUE(Walkers().DeleteFolderTree(dir, false));
-    EXPECT_FALSE(Exists(dir));
-
-    Tree();
-    State().CurrentPath = dir; // no trailing backslash: not the same path
-    EXPECT_TRUE(Walkers().DeleteFolderTree(dir + L"\\", false));
+    EXPECT_TRUE(Walkers().DeleteFolderTree(dir, Top::Remove)) << "named without its backslash";
     EXPECT_FALSE(Exists(dir));
 }
 
@@ -53,22 +48,19 @@ TEST_F(WalkerTest, DotEntriesStayWithoutFailingTheWalk) {
     fakes.files.AddFile(dir + L"\\.htaccess");
     fakes.files.AddDirectory(dir + L"\\.git");
     fakes.files.AddFile(dir + L"\\x.tmp");
-    State().CurrentPath = L"C:\\Other\\";
-    EXPECT_FALSE(Walkers().DeleteFolderTree(dir, false)) << "the folder could not be removed";
+    EXPECT_FALSE(Walkers().DeleteFolderTree(dir, Top::Remove)) << "the folder could not be removed";
     EXPECT_TRUE(Exists(dir + L"\\.htaccess"));
     EXPECT_TRUE(Exists(dir + L"\\.git"));
     EXPECT_FALSE(Exists(dir + L"\\x.tmp"));
-    State().CurrentPath = dir + L"\\";
     fakes.files.AddFile(dir + L"\\y.tmp");
-    EXPECT_TRUE(Walkers().DeleteFolderTree(dir + L"\\", false)) << "skipped entries are no failure";
+    EXPECT_TRUE(Walkers().DeleteFolderTree(dir + L"\\", Top::Keep)) << "skipped entries are no failure";
 }
 
 TEST_F(WalkerTest, ALockedFileDeepDownFailsTheTopButTheRestGoes) {
     Tree();
     fakes.files.AddFile(dir + L"\\sub\\deeper\\open.db");
     fakes.files.Lock(dir + L"\\sub\\deeper\\open.db");
-    State().CurrentPath = dir + L"\\";
-    EXPECT_FALSE(Walkers().DeleteFolderTree(State().CurrentPath, false));
+    EXPECT_FALSE(Walkers().DeleteFolderTree(dir + L"\\", Top::Keep));
     EXPECT_EQ(fakes.files.Under(dir),
               (std::vector<std::wstring>{dir + L"\\sub", dir + L"\\sub\\deeper",
                                          dir + L"\\sub\\deeper\\open.db"}));
@@ -76,16 +68,15 @@ TEST_F(WalkerTest, ALockedFileDeepDownFailsTheTopButTheRestGoes) {
 
 TEST_F(WalkerTest, RecyclingOnlyForTheUsersTargetsWithTheOptionOn) {
     Tree();
-    ASSERT_TRUE(Form2().CheckBox3.Checked());
-    State().CurrentPath = dir + L"\\";
-    Walkers().DeleteFolderTree(State().CurrentPath, false);
+    ASSERT_TRUE(Form2().Box(settings::Option::Recycle).Checked());
+    Walkers().DeleteFolderTree(dir + L"\\", Top::Keep);
     EXPECT_TRUE(fakes.shell.RecycleBin.empty()) << "built-in locations go permanently";
     EXPECT_TRUE(fakes.shell.Calls.empty());
 
     Tree();
     State().UserTargetsPhase = true;
     State().ItemRowsPhase = true;
-    Walkers().DeleteFolderTree(State().CurrentPath, false);
+    Walkers().DeleteFolderTree(dir + L"\\", Top::Keep);
     EXPECT_EQ(fakes.shell.RecycleBin,
               (std::vector<std::wstring>{dir + L"\\a.txt", dir + L"\\b.bin", dir + L"\\sub"}));
     EXPECT_TRUE(AnyRowContains(dir + L"\\sub")) << "items are listed in the user phase";
@@ -93,8 +84,8 @@ TEST_F(WalkerTest, RecyclingOnlyForTheUsersTargetsWithTheOptionOn) {
               engine::picture::DeletedFolder);
 
     Tree();
-    Form2().CheckBox3.SetChecked(false);
-    Walkers().DeleteFolderTree(State().CurrentPath, false);
+    Form2().Box(settings::Option::Recycle).SetChecked(false);
+    Walkers().DeleteFolderTree(dir + L"\\", Top::Keep);
     EXPECT_EQ(fakes.shell.RecycleBin.size(), 3u) << "option off: nothing more recycled";
     EXPECT_TRUE(fakes.files.Under(dir).empty());
 }
@@ -109,8 +100,7 @@ TEST_F(WalkerTest, LinksAreRemovedAsLinksAndNeverEntered) {
     fakes.files.AddFileLink(dir + L"\\notes.lnk", L"D:\\notes.txt");
     fakes.files.AddFile(dir + L"\\sub\\x.tmp");
     fakes.files.Lock(dir + L"\\sub\\x.tmp"); // makes the walker descend into sub
-    State().CurrentPath = dir + L"\\";
-    Walkers().DeleteFolderTree(State().CurrentPath, false);
+    Walkers().DeleteFolderTree(dir + L"\\", Top::Keep);
     EXPECT_EQ(fakes.files.Under(precious).size(), 3u);
     EXPECT_TRUE(Exists(L"D:\\notes.txt"));
     EXPECT_FALSE(Exists(dir + L"\\docs"));
@@ -120,31 +110,35 @@ TEST_F(WalkerTest, LinksAreRemovedAsLinksAndNeverEntered) {
 
     // A folder to empty that is itself a link is left alone.
     fakes.files.AddJunction(L"C:\\Alias", precious);
-    State().CurrentPath = L"C:\\Alias\\";
-    EXPECT_FALSE(Walkers().DeleteFolderTree(State().CurrentPath, false));
+    EXPECT_FALSE(Walkers().DeleteFolderTree(L"C:\\Alias\\", Top::Keep));
     EXPECT_TRUE(Exists(L"C:\\Alias"));
-    Walkers().DeleteMatching(L"C:\\Alias", L"", false, true, L"", false, L".doc");
+    Walkers().DeleteMatching(L"C:\\Alias", MatchRules().Extension(L".doc"));
     EXPECT_EQ(fakes.files.Under(precious).size(), 3u);
     EXPECT_EQ(fakes.files.ListingsThroughLinks, 0);
 }
 
-TEST_F(WalkerTest, ANestedWalkCannotMoveTheOuterWalksMarker) {
+TEST_F(WalkerTest, ANestedWalkCannotMoveTheOuterWalksTop) {
     Tree();
-    State().CurrentPath = dir + L"\\";
-    // The search-index timer runs inside a pump of this walk and sets CurrentPath.
-    fakes.files.BeforeRemove = [&](const std::wstring&) { State().CurrentPath = L"C:\\Index\\SystemIndex"; };
-    EXPECT_TRUE(Walkers().DeleteFolderTree(dir + L"\\", false));
+    fakes.files.AddFile(L"C:\\Index\\SystemIndex\\x.edb");
+    // The search-index timer runs inside a pump of this walk and walks a tree of its own.
+    bool nested = false;
+    fakes.files.BeforeRemove = [&](const std::wstring&) {
+        if (nested) return;
+        nested = true;
+        Walkers().DeleteMatching(L"C:\\Index", MatchRules().Folders(L"SystemIndex", NameTest::Within));
+    };
+    EXPECT_TRUE(Walkers().DeleteFolderTree(dir + L"\\", Top::Keep));
     EXPECT_TRUE(fakes.files.DirectoryExists(dir)) << "the folder to keep is kept";
+    EXPECT_FALSE(Exists(L"C:\\Index\\SystemIndex")) << "the nested walk did its own work";
 }
 
 TEST_F(WalkerTest, AStopEndsTheWalkAfterTheCurrentEntry) {
     for (int i = 0; i < 10; ++i) fakes.files.AddFile(dir + L"\\f" + std::to_wstring(i) + L".tmp");
-    State().CurrentPath = dir + L"\\";
     int removals = 0;
     fakes.files.BeforeRemove = [&](const std::wstring&) {
         if (++removals == 3) State().StopRequested = true;
     };
-    EXPECT_TRUE(Walkers().DeleteFolderTree(State().CurrentPath, false));
+    EXPECT_TRUE(Walkers().DeleteFolderTree(dir + L"\\", Top::Keep));
     EXPECT_EQ(fakes.files.Removed.size(), 3u) << "the entry in hand completes";
     EXPECT_EQ(fakes.files.Under(dir).size(), 7u);
     EXPECT_EQ(fakes.files.ListingsOpen, 0);
@@ -154,8 +148,7 @@ TEST_F(WalkerTest, LongPathsAreDeletedWholeOrNotAtAll) {
     std::wstring deep = dir;
     while (deep.size() < 300) deep += L"\\a-rather-long-folder-name";
     fakes.files.AddFile(deep + L"\\file.tmp");
-    State().CurrentPath = dir + L"\\";
-    EXPECT_TRUE(Walkers().DeleteFolderTree(State().CurrentPath, false));
+    EXPECT_TRUE(Walkers().DeleteFolderTree(dir + L"\\", Top::Keep));
     EXPECT_TRUE(fakes.files.Under(dir).empty());
 
     // For the recycle bin the shell cannot take such a path: nothing goes permanently.
@@ -172,20 +165,18 @@ TEST_F(WalkerTest, MatchingRules) {
                              L"\\cachex\\4.bin", L"\\keep\\A.LOG", L"\\keep\\b.Log", L"\\keep\\c.txt",
                              L"\\keep\\Thumbs.db.txt", L"\\keep\\noext"})
         fakes.files.AddFile(m + f);
-    State().CurrentPath = L"C:\\";
-    Walkers().DeleteMatching(m, L"Cache", false, true, L"", false, L"");
+    Walkers().DeleteMatching(m, MatchRules().Folders(L"Cache", NameTest::Within));
     EXPECT_FALSE(Exists(m + L"\\Cache"));
     EXPECT_FALSE(Exists(m + L"\\OfflineCache"));
     EXPECT_FALSE(Exists(m + L"\\Cache2"));
     EXPECT_TRUE(Exists(m + L"\\cachex\\4.bin")) << "folder names compare with case";
-    EXPECT_EQ(State().CurrentPath, m + L"\\OfflineCache") << "the last matched folder";
 
-    Walkers().DeleteMatching(m, L"", false, true, L"", false, L".LOG");
+    Walkers().DeleteMatching(m, MatchRules().Extension(L".LOG"));
     EXPECT_TRUE(Exists(m + L"\\keep\\A.LOG")) << "an argument in capitals matches nothing";
-    Walkers().DeleteMatching(m, L"", false, true, L"", false, L".log");
+    Walkers().DeleteMatching(m, MatchRules().Extension(L".log"));
     EXPECT_FALSE(Exists(m + L"\\keep\\A.LOG"));
     EXPECT_FALSE(Exists(m + L"\\keep\\b.Log"));
-    Walkers().DeleteMatching(m, L"", false, true, L"Thumbs.db", false, L".none");
+    Walkers().DeleteMatching(m, MatchRules().Files(L"Thumbs.db", NameTest::Within).Extension(L".none"));
     EXPECT_FALSE(Exists(m + L"\\keep\\Thumbs.db.txt")) << "a name match ignores the extension";
     EXPECT_TRUE(Exists(m + L"\\keep\\c.txt"));
     EXPECT_TRUE(Exists(m + L"\\keep\\noext"));

@@ -8,8 +8,8 @@ using platform::answer::Yes;
 class RunTest : public EngineTest {};
 
 TEST_F(RunTest, ConfirmationListsWhatTheRunWillDo) {
-    Form2().CheckBox9.SetChecked(true);
-    Form2().CheckBox3.SetChecked(false);
+    Form2().Box(settings::Option::Displaybox).SetChecked(true);
+    Form2().Box(settings::Option::Recycle).SetChecked(false);
     fakes.messages.Answers = {No};
     const int rowsBefore = Form1().ListView1.Count();
     CleanNow();
@@ -23,7 +23,7 @@ TEST_F(RunTest, ConfirmationListsWhatTheRunWillDo) {
     EXPECT_EQ(Form1().SpeedButton6.Caption(), L"Clean");
     EXPECT_FALSE(Form1().ProgressBar1.Visible());
 
-    Form2().CheckBox3.SetChecked(true);
+    Form2().Box(settings::Option::Recycle).SetChecked(true);
     Form2().SearchPathList().Add(L"D:\\Data", true);
     Form2().SearchPathList().Add(L"D:\\Off", false);
     Form2().DeleteFolderList().Add(L"C:\\Old", true);
@@ -34,13 +34,13 @@ TEST_F(RunTest, ConfirmationListsWhatTheRunWillDo) {
 
 TEST_F(RunTest, TheCleanButtonMovesThePointerOffItself) {
     fakes.cursor.At = {100, 100};
-    Form2().CheckBox9.SetChecked(false);
+    Form2().Box(settings::Option::Displaybox).SetChecked(false);
     Form1().SpeedButton6.Click();
     EXPECT_EQ(fakes.cursor.At.x, 160);
     EXPECT_EQ(fakes.cursor.At.y, 170);
     EXPECT_TRUE(Form1().Timer6.Enabled());
     backend.Advance(100);
-    Form2().CheckBox9.SetChecked(true);
+    Form2().Box(settings::Option::Displaybox).SetChecked(true);
     fakes.messages.Answers = {No};
     Form1().SpeedButton6.Click();
     EXPECT_EQ(fakes.cursor.At.x, 340);
@@ -48,7 +48,7 @@ TEST_F(RunTest, TheCleanButtonMovesThePointerOffItself) {
 }
 
 TEST_F(RunTest, ARunEmptiesTheTemporaryFolderAndReturnsToIdle) {
-    OnlyCategories({&TForm2::CheckBox1});
+    OnlyCategories({settings::Option::Tempfolder});
     fakes.files.AddFile(std::wstring(kTemp) + L"a.tmp");
     fakes.files.AddFile(std::wstring(kTemp) + L"sub\\b.tmp");
     fakes.files.AddFile(std::wstring(kTemp) + L".keep");
@@ -71,7 +71,7 @@ TEST_F(RunTest, ARunEmptiesTheTemporaryFolderAndReturnsToIdle) {
 }
 
 TEST_F(RunTest, StopYesDuringTheTemporaryFolderSkipsTheRest) {
-    OnlyCategories({&TForm2::CheckBox1, &TForm2::CheckBox4});
+    OnlyCategories({settings::Option::Tempfolder, settings::Option::Thumbs});
     for (int i = 0; i < 20; ++i) fakes.files.AddFile(std::wstring(kTemp) + L"f" + std::to_wstring(i));
     fakes.files.AddFile(std::wstring(kLocal) + L"\\Microsoft\\Windows\\Explorer\\thumbcache_32.db");
     int removals = 0;
@@ -97,7 +97,7 @@ TEST_F(RunTest, StopYesDuringTheTemporaryFolderSkipsTheRest) {
 }
 
 TEST_F(RunTest, StopNoLetsTheRunGoOnAndTheClockResume) {
-    OnlyCategories({&TForm2::CheckBox1});
+    OnlyCategories({settings::Option::Tempfolder});
     for (int i = 0; i < 10; ++i) fakes.files.AddFile(std::wstring(kTemp) + L"f" + std::to_wstring(i));
     bool clockAfterNo = false;
     int removals = 0;
@@ -120,7 +120,7 @@ TEST_F(RunTest, StopNoLetsTheRunGoOnAndTheClockResume) {
 }
 
 TEST_F(RunTest, ApplicationCachesRunBetweenTheWindowsLocationsAndTheUsersTargets) {
-    OnlyCategories({&TForm2::CheckBox44, &TForm2::CheckBox26});
+    OnlyCategories({settings::Option::WMPdatabase, settings::Option::ChromeCache});
     const std::wstring chrome = std::wstring(kLocal) + L"\\Google\\Chrome\\User Data\\";
     fakes.files.AddFile(chrome + L"Default\\Cache\\data_0");
     fakes.files.AddFile(chrome + L"Default\\Preferences");

@@ -17,7 +17,7 @@ protected:
 
 // An exclusion that names a file kept nothing: only folders were checked.
 TEST_F(SafetyTest, AnExcludedFileInASearchPathStays) {
-    OnlyCategories({&TForm2::CheckBox6});
+    OnlyCategories({settings::Option::Oldfile});
     fakes.files.AddFile(L"D:\\Data\\a.tmp");
     fakes.files.AddFile(L"D:\\Data\\keep.tmp");
     fakes.files.AddFile(L"D:\\Data\\sub\\Keep.TMP");
@@ -32,7 +32,7 @@ TEST_F(SafetyTest, AnExcludedFileInASearchPathStays) {
 
 // A stop during the user's first file went on to delete the others.
 TEST_F(SafetyTest, AStopEndsTheUsersFiles) {
-    Form2().CheckBox3.SetChecked(false);
+    Form2().Box(settings::Option::Recycle).SetChecked(false);
     for (const wchar_t* f : {L"C:\\Loose\\a.txt", L"C:\\Loose\\b.txt", L"C:\\Loose\\c.txt"}) {
         fakes.files.AddFile(f);
         Form2().DeleteFileList().Add(f, true);
@@ -46,8 +46,8 @@ TEST_F(SafetyTest, AStopEndsTheUsersFiles) {
 
 // With "also delete folder itself", an empty folder later in the list went after a stop.
 TEST_F(SafetyTest, AStopEndsTheUsersFolders) {
-    Form2().CheckBox3.SetChecked(false);
-    Form2().CheckBox7.SetChecked(true);
+    Form2().Box(settings::Option::Recycle).SetChecked(false);
+    Form2().Box(settings::Option::Delfolder).SetChecked(true);
     fakes.files.AddFile(L"C:\\One\\x.txt");
     fakes.files.AddFile(L"C:\\One\\y.txt");
     fakes.files.AddDirectory(L"C:\\Two");
@@ -63,8 +63,8 @@ TEST_F(SafetyTest, AStopEndsTheUsersFolders) {
 // recycle bin refused (its path too long) as well. A link where a folder was listed
 // goes as a link, never through the shell, which would be handed what it points at.
 TEST_F(SafetyTest, RecycleOnLetsNothingOfTheUsersFoldersGoForGood) {
-    Form2().CheckBox3.SetChecked(true);
-    Form2().CheckBox7.SetChecked(true);
+    Form2().Box(settings::Option::Recycle).SetChecked(true);
+    Form2().Box(settings::Option::Delfolder).SetChecked(true);
     fakes.files.AddFile(L"C:\\Old\\a.txt");
     const std::wstring deep = L"C:\\Deep\\" + std::wstring(120, L'x') + L"\\" + std::wstring(140, L'y');
     fakes.files.AddDirectory(deep);
@@ -83,29 +83,29 @@ TEST_F(SafetyTest, RecycleOnLetsNothingOfTheUsersFoldersGoForGood) {
     EXPECT_TRUE(Exists(L"C:\\Dotted\\.keep")) << "a folder holding a dot entry is not handed over";
     EXPECT_EQ(fakes.shell.RecycleBin,
               (std::vector<std::wstring>{L"C:\\Old\\a.txt", L"C:\\Old\\"}));
-    EXPECT_EQ(State().DeletedCount, 3);
+    EXPECT_EQ(State().Deleted.Items, 3);
 }
 
 // What a folder's removal took before something in it refused went uncounted, and so
 // did a folder a walk emptied and then removed.
 TEST_F(SafetyTest, EveryItemThatWentIsCounted) {
-    OnlyCategories({&TForm2::CheckBox1});
+    OnlyCategories({settings::Option::Tempfolder});
     fakes.files.AddFile(std::wstring(kTemp) + L"sub\\a.txt");
     fakes.files.AddFile(std::wstring(kTemp) + L"sub\\b.txt");
     fakes.files.AddFile(std::wstring(kTemp) + L"sub\\open.db");
     fakes.files.Lock(std::wstring(kTemp) + L"sub\\open.db");
     CleanNow();
     EXPECT_EQ(fakes.files.Under(kTemp).size(), 2u);
-    EXPECT_EQ(State().DeletedCount, 2);
+    EXPECT_EQ(State().Deleted.Items, 2);
 
     OnlyCategories({});
-    Form2().CheckBox3.SetChecked(false);
-    Form2().CheckBox7.SetChecked(true);
+    Form2().Box(settings::Option::Recycle).SetChecked(false);
+    Form2().Box(settings::Option::Delfolder).SetChecked(true);
     fakes.files.AddDirectory(L"C:\\Empty");
     Form2().DeleteFolderList().Add(L"C:\\Empty", true);
     CleanNow();
     EXPECT_FALSE(Exists(L"C:\\Empty"));
-    EXPECT_EQ(State().DeletedCount, 1);
+    EXPECT_EQ(State().Deleted.Items, 1);
 }
 
 } // namespace

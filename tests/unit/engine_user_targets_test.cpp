@@ -69,7 +69,8 @@ class UserTargetsTest : public EngineTest {
 protected:
     const std::wstring data = L"D:\\Data";
     void SetUp() override {
-        OnlyCategories({&TForm2::CheckBox13, &TForm2::CheckBox5, &TForm2::CheckBox6});
+        OnlyCategories(
+            {settings::Option::Picthumb, settings::Option::Tempfile, settings::Option::Oldfile});
         Form2().SearchPathList().Add(data, true);
     }
     engine::UserTargets& Targets() { return Run().Targets(); }
@@ -102,7 +103,7 @@ TEST_F(UserTargetsTest, OnlyTrulyEmptyFoldersGoAndOnlyWithTheOption) {
     CleanNow();
     EXPECT_TRUE(Exists(data + L"\\outer\\inner")) << "option off";
 
-    Form2().CheckBox23.SetChecked(true);
+    Form2().Box(settings::Option::Empfolder).SetChecked(true);
     CleanNow();
     EXPECT_FALSE(Exists(data + L"\\outer\\inner"));
     EXPECT_TRUE(Exists(data + L"\\outer")) << "the outer one goes at the next run";
@@ -118,10 +119,12 @@ TEST_F(UserTargetsTest, OnlyTrulyEmptyFoldersGoAndOnlyWithTheOption) {
 }
 
 TEST_F(UserTargetsTest, AStopCutsTheScanAndKeepsItsFoldersWhole) {
-    Form2().CheckBox23.SetChecked(true);
+    Form2().Box(settings::Option::Empfolder).SetChecked(true);
     for (int i = 0; i < 6; ++i) fakes.files.AddFile(data + L"\\sub\\f" + std::to_wstring(i) + L".tmp");
     fakes.files.AddFile(data + L"\\sub\\zzz\\keep.txt");
-    Form2().CheckBox3.SetChecked(false); // permanent, so removals are seen one by one
+    Form2()
+        .Box(settings::Option::Recycle)
+        .SetChecked(false); // permanent, so removals are seen one by one
     int removals = 0;
     fakes.files.BeforeRemove = [&](const std::wstring&) {
         if (++removals == 2) State().StopRequested = true;
@@ -142,12 +145,12 @@ TEST_F(UserTargetsTest, AStopCutsTheScanAndKeepsItsFoldersWhole) {
 
 TEST_F(UserTargetsTest, RecycleOnlyHereAndRowsWithDisplay) {
     fakes.files.AddFile(std::wstring(kTemp) + L"t.tmp");
-    Form2().CheckBox1.SetChecked(true);
+    Form2().Box(settings::Option::Tempfolder).SetChecked(true);
     fakes.files.AddFile(data + L"\\x.bak");
     fakes.files.AddFile(data + L"\\Thumbs.db", 0);
     fakes.files.AddFile(data + L"\\zero.dat", 0);
-    Form2().CheckBox12.SetChecked(true);
-    Form2().TotalDeletedCount = 5;
+    Form2().Box(settings::Option::Zerofile).SetChecked(true);
+    Form1().Run.State.TotalDeleted = 5;
     CleanNow();
     EXPECT_EQ(fakes.shell.RecycleBin,
               (std::vector<std::wstring>{data + L"\\Thumbs.db", data + L"\\x.bak", data + L"\\zero.dat"}));
@@ -155,14 +158,14 @@ TEST_F(UserTargetsTest, RecycleOnlyHereAndRowsWithDisplay) {
     EXPECT_TRUE(AnyRowContains(L"Begin Search " + data));
     EXPECT_TRUE(AnyRowContains(data + L"\\zero.dat (0 byte)"));
     EXPECT_FALSE(AnyRowContains(L"Thumbs.db (0 byte)")) << "decided by the thumbnail rule";
-    EXPECT_EQ(Form2().TotalDeletedCount, 8);
+    EXPECT_EQ(Form1().Run.State.TotalDeleted, 8);
 
-    Form2().CheckBox24.SetChecked(false);
+    Form2().Box(settings::Option::Display).SetChecked(false);
     fakes.files.AddFile(data + L"\\y.old");
     CleanNow();
     EXPECT_FALSE(Exists(data + L"\\y.old"));
     EXPECT_FALSE(AnyRowContains(L"y.old"));
-    EXPECT_EQ(Form2().TotalDeletedCount, 8) << "only listed items are counted over runs";
+    EXPECT_EQ(Form1().Run.State.TotalDeleted, 8) << "only listed items are counted over runs";
 }
 
 TEST_F(UserTargetsTest, FoldersAndFilesToDeleteReportEachEntry) {
@@ -188,7 +191,7 @@ TEST_F(UserTargetsTest, FoldersAndFilesToDeleteReportEachEntry) {
     EXPECT_TRUE(AnyRowContains(L"No search path, click 'Option' to add"));
     EXPECT_TRUE(Exists(L"C:\\Work")) << "a drive root is never walked";
 
-    Form2().CheckBox7.SetChecked(true);
+    Form2().Box(settings::Option::Delfolder).SetChecked(true);
     fakes.files.AddFile(L"C:\\Old\\c.txt");
     CleanNow();
     EXPECT_FALSE(Exists(L"C:\\Old"));

@@ -29,7 +29,7 @@ TEST_F(ExplorerVerbTest, OpeningTheDialogWritesTheQuotedVerbForTheUser) {
     // Off and OK: both verbs go with their commands; the other verbs stay.
     fakes.registry.Set(RegistryRoot::LocalMachine, settings::kFolderVerb, L"", {});
     backend.QueueModal([&](forms::Form&) {
-        Form2().CheckBox15.SetChecked(false);
+        Form2().Box(settings::Option::Contextmenu).SetChecked(false);
         Form2().Button3.Click();
     });
     Form2().ShowModal();

@@ -166,10 +166,11 @@ TEST_F(MainWindowTest, StartupChainRunsInOrderAndLoadsSettingsOnce) {
     backend.Advance(1);
     EXPECT_FALSE(Form1().Timer1.Enabled());
     EXPECT_TRUE(Form1().Timer5.Enabled());
-    EXPECT_TRUE(Form2().CheckBox1.Checked()) << "design state until the second step";
+    EXPECT_TRUE(Form2().Box(settings::Option::Tempfolder).Checked())
+        << "design state until the second step";
     backend.Advance(100);
     EXPECT_FALSE(Form1().Timer5.Enabled());
-    EXPECT_FALSE(Form2().CheckBox1.Checked());
+    EXPECT_FALSE(Form2().Box(settings::Option::Tempfolder).Checked());
     EXPECT_TRUE(Form1().StartupFinished);
     EXPECT_FALSE(Form1().Timer6.Enabled()) << "no automatic run unless asked for";
     backend.Advance(1000);
@@ -217,7 +218,7 @@ TEST_F(MainWindowTest, ResizesAreSavedOnlyAfterStartupAndCoalesced) {
 TEST_F(MainWindowTest, PlacementSaveFollowsTheOptionAndTheWindowState) {
     SetDword(L"Delfilenum", 41);
     StartAndSettle();
-    Form2().TotalDeletedCount = 42;
+    Form1().Run.State.TotalDeleted = 42;
     Form1().SetWindowState(forms::WindowState::Maximized);
     Form1().BoundsChangedByUser({0, 0, 1024, 768});
     backend.Advance(200);
@@ -225,7 +226,7 @@ TEST_F(MainWindowTest, PlacementSaveFollowsTheOptionAndTheWindowState) {
     EXPECT_FALSE(Stored(L"Width"));
     EXPECT_EQ(Stored(L"Delfilenum")->number, 42u);
 
-    Form2().CheckBox14.SetChecked(false);
+    Form2().Box(settings::Option::Savepos).SetChecked(false);
     Form1().BoundsChangedByUser({0, 0, 800, 600});
     backend.Advance(200);
     EXPECT_EQ(Stored(L"Savepos")->number, 0u);

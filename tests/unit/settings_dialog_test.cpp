@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <functional>
 
 #include "program_fixture.h"
@@ -65,16 +66,16 @@ TEST_F(SettingsDialogTest, FailedSaveOnOpeningShowsTheErrorAndTheDialogStillClos
 
 TEST_F(SettingsDialogTest, RecycleQuestionIsAskedOnlyWhileTheDialogShows) {
     StartAndSettle();
-    Form2().CheckBox3.SetChecked(false);
+    Form2().Box(settings::Option::Recycle).SetChecked(false);
     EXPECT_TRUE(fakes.messages.Shown.empty()) << "hidden: a load asks nothing";
-    Form2().CheckBox3.SetChecked(true);
+    Form2().Box(settings::Option::Recycle).SetChecked(true);
 
     fakes.messages.Answers = {answer::No};
-    WhileShown([](TForm2& form) { form.CheckBox3.Click(); });
+    WhileShown([](TForm2& form) { form.Box(settings::Option::Recycle).Click(); });
     ASSERT_EQ(fakes.messages.Shown.size(), 1u);
     EXPECT_EQ(fakes.messages.Shown[0].text, kRecycleQuestion);
     EXPECT_EQ(fakes.messages.Shown[0].flags, 0x2124u) << "Yes/No, question, task-modal, No";
-    EXPECT_TRUE(Form2().CheckBox3.Checked());
+    EXPECT_TRUE(Form2().Box(settings::Option::Recycle).Checked());
 }
 
 TEST_F(SettingsDialogTest, CancelReloadsTheListsFromTheRegistry) {
@@ -94,9 +95,11 @@ TEST_F(SettingsDialogTest, RevertAsksTheRecycleQuestionAndNoKeepsTheBoxOn) {
     SetDword(L"Recycle", 0);
     StartAndSettle();
     fakes.messages.Answers = {answer::No};
-    WhileShown([](TForm2& form) { form.CheckBox3.Click(); }); // on: no question, then Cancel
+    WhileShown([](TForm2& form) {
+        form.Box(settings::Option::Recycle).Click();
+    }); // on: no question, then Cancel
     EXPECT_EQ(BoxesWithText(kRecycleQuestion), 1);
-    EXPECT_TRUE(Form2().CheckBox3.Checked());
+    EXPECT_TRUE(Form2().Box(settings::Option::Recycle).Checked());
     EXPECT_EQ(Stored(L"Recycle")->number, 0u);
 }
 
@@ -147,6 +150,56 @@ TEST_F(SettingsDialogTest, DeleteFollowsTheSelectionAndRemovesEverySelectedRow) 
     EXPECT_FALSE(Form2().Button7.Enabled());
 }
 
+// What the compiler cannot see in the option table: a rank left out or given twice, a
+// row whose place no page makes boxes for, a category without its work.
+TEST_F(SettingsDialogTest, EveryOptionRowHasItsBoxAndOneRankInEachOrder) {
+    Start();
+    const std::vector<settings::BoolOption>& rows = settings::BoolOptions();
+    ASSERT_EQ(rows.size(), settings::kOptionCount);
+    std::vector<const forms::CheckBox*> boxes;
+    std::function<void(const forms::Control&)> collect = [&](const forms::Control& c) {
+        if (auto* box = dynamic_cast<const forms::CheckBox*>(&c)) boxes.push_back(box);
+        for (const forms::Control* child : c.Children())
+            collect(*child);
+    };
+    collect(Form2());
+    EXPECT_EQ(boxes.size(), rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const settings::BoolOption& o = rows[i];
+        EXPECT_EQ(static_cast<std::size_t>(o.id), i) << o.name << " stands out of the enum's order";
+        const std::wstring name = L"CheckBox" + std::to_wstring(o.number);
+        EXPECT_EQ(std::count_if(boxes.begin(), boxes.end(),
+                                [&](const forms::CheckBox* b) { return b->Name() == name; }),
+                  1)
+            << o.name;
+        EXPECT_EQ(settings::FindOption(o.name), &o);
+        EXPECT_EQ(o.run.rank > 0, o.run.work != nullptr) << o.name;
+    }
+    // Each order ranks its rows 1, 2, 3, ... with no gap and no rank twice.
+    auto ranks = [](const std::vector<const settings::BoolOption*>& order, auto rank) {
+        std::vector<int> out;
+        for (const settings::BoolOption* o : order)
+            out.push_back(rank(*o));
+        return out;
+    };
+    auto counting = [](std::size_t n) {
+        std::vector<int> out(n);
+        for (std::size_t i = 0; i < n; ++i)
+            out[i] = static_cast<int>(i) + 1;
+        return out;
+    };
+    EXPECT_EQ(ranks(settings::LoadOrder(), [](auto& o) { return o.loadRank; }),
+              counting(rows.size()));
+    EXPECT_EQ(ranks(settings::SaveOrder(), [](auto& o) { return o.saveRank; }),
+              counting(rows.size()));
+    const auto& summary = settings::SummaryOrder();
+    EXPECT_EQ(ranks(summary, [](auto& o) { return o.summaryRank; }), counting(summary.size()));
+    const auto& run = settings::RunOrder();
+    EXPECT_EQ(ranks(run, [](auto& o) { return o.run.rank; }), counting(run.size()));
+    std::vector<int> numbers = ranks(settings::DefaultOrder(), [](auto& o) { return o.number; });
+    EXPECT_EQ(std::adjacent_find(numbers.begin(), numbers.end()), numbers.end());
+}
+
 class DefaultButtonTest : public SettingsDialogTest {
 protected:
     DefaultButtonTest() {
@@ -173,7 +226,7 @@ TEST_F(DefaultButtonTest, NoAnswerChangesNothing) {
     Form2().Button5.Click();
     EXPECT_EQ(fakes.messages.Shown.at(0).text, kDefaultQuestion);
     EXPECT_EQ(fakes.messages.Shown.at(0).flags, 0x2024u) << "Yes/No, question, task-modal, Yes";
-    EXPECT_TRUE(Form2().CheckBox31.Checked());
+    EXPECT_TRUE(Form2().Box(settings::Option::Emptyrecycle).Checked());
     EXPECT_EQ(Form2().Edit1.Text(), L"thumbs.db");
     EXPECT_EQ(Form2().SearchPathList().Count(), 2);
 }
@@ -185,9 +238,9 @@ TEST_F(DefaultButtonTest, DefaultThenOkStoresTheDefaultsAndEmptiesTheLists) {
     Form2().OnAccepted = [&] { ++accepted; };
     const int result = WhileShown([](TForm2& form) {
         form.Button5.Click();
-        EXPECT_FALSE(form.CheckBox31.Checked()) << "Emptyrecycle";
-        EXPECT_TRUE(form.CheckBox35.Checked()) << "Autoclose";
-        EXPECT_FALSE(form.CheckBox36.Checked()) << "ShowEmptyrecycle";
+        EXPECT_FALSE(form.Box(settings::Option::Emptyrecycle).Checked()) << "Emptyrecycle";
+        EXPECT_TRUE(form.Box(settings::Option::Autoclose).Checked()) << "Autoclose";
+        EXPECT_FALSE(form.Box(settings::Option::ShowEmptyrecycle).Checked()) << "ShowEmptyrecycle";
         form.Button3.Click();
     });
     EXPECT_EQ(result, forms::mr::Ok);
@@ -208,14 +261,14 @@ TEST_F(DefaultButtonTest, DefaultThenCancelBringsTheStoredStateBack) {
     StartAndSettle();
     std::vector<bool> before;
     for (const settings::BoolOption& o : settings::BoolOptions())
-        before.push_back((Form2().*o.box).Checked());
+        before.push_back(Form2().Box(o.id).Checked());
     fakes.messages.Answers = {answer::Yes, answer::Yes};
     WhileShown([](TForm2& form) { form.Button5.Click(); });
     ASSERT_EQ(fakes.messages.Shown.size(), 2u);
     EXPECT_EQ(fakes.messages.Shown[1].text, kRecycleQuestion) << "asked by the revert";
     std::vector<bool> after;
     for (const settings::BoolOption& o : settings::BoolOptions())
-        after.push_back((Form2().*o.box).Checked());
+        after.push_back(Form2().Box(o.id).Checked());
     EXPECT_EQ(after, before);
     EXPECT_EQ(Form2().Edit1.Text(), L"thumbs.db");
     EXPECT_EQ(Form2().SearchPathList().Count(), 2);
@@ -228,7 +281,7 @@ TEST_F(DefaultButtonTest, DataStoreTurnedBackOnAsksAndNoLeavesItOff) {
     fakes.messages.Answers = {answer::Yes, answer::No};
     WhileShown([](TForm2& form) {
         form.Button5.Click();
-        EXPECT_FALSE(form.CheckBox25.Checked());
+        EXPECT_FALSE(form.Box(settings::Option::DataStore).Checked());
     });
     EXPECT_EQ(BoxesWithText(L"Do you want to delete Windows Update History?"), 1);
 }
@@ -238,7 +291,7 @@ protected:
     void WithLog(bool logsOn) {
         StartAndSettle();
         fakes.files.AddFile(Form2().LogPath);
-        Form2().CheckBox11.SetChecked(logsOn);
+        Form2().Box(settings::Option::Logs).SetChecked(logsOn);
         WhileShown([](TForm2& form) {
             form.Button3Click(); // the action alone, as the folder offer may call it
             EXPECT_NE(form.ModalResult(), forms::mr::None) << "the action closes the dialog";
@@ -274,13 +327,13 @@ TEST_F(OkButtonTest, FailedSaveStillClosesWithoutRevertAndSkipsTheRest) {
     bool accepted = false;
     Form2().OnAccepted = [&] { accepted = true; };
     const int result = WhileShown([&](TForm2& form) {
-        form.CheckBox1.Click();
+        form.Box(settings::Option::Tempfolder).Click();
         fakes.registry.FailWritesAfter = 0;
         EXPECT_ANY_THROW(form.Button3.Click());
         fakes.registry.FailWritesAfter.reset();
     });
     EXPECT_EQ(result, forms::mr::Ok);
-    EXPECT_FALSE(Form2().CheckBox1.Checked()) << "not reverted";
+    EXPECT_FALSE(Form2().Box(settings::Option::Tempfolder).Checked()) << "not reverted";
     EXPECT_FALSE(accepted);
     EXPECT_TRUE(fakes.files.FileExists(Form2().LogPath));
 }

@@ -20,10 +20,10 @@ TEST_F(SettingsStoreTest, EmptyKeyKeepsInitialStatesAndWritesNothing) {
     Start();
     Load();
     for (const settings::BoolOption& o : settings::BoolOptions())
-        EXPECT_EQ((Form2().*o.box).Checked(), o.initial) << o.name;
+        EXPECT_EQ(Form2().Box(o.id).Checked(), o.initial) << o.name;
     EXPECT_EQ(Form2().UpDown1.Position(), 10);
     EXPECT_EQ(Form2().Edit2.Text(), L"10");
-    EXPECT_EQ(Form2().TotalDeletedCount, 0);
+    EXPECT_EQ(Form1().Run.State.TotalDeleted, 0);
     EXPECT_EQ(Form2().SearchPathList().Count() + Form2().ExcludePathList().Count() +
                   Form2().DeleteFolderList().Count() + Form2().DeleteFileList().Count(),
               0);
@@ -67,11 +67,12 @@ TEST_F(SettingsStoreTest, WrongTypedValueStopsTheLoadWhereItStands) {
     SetString(L"Patha0", L"C:\\Search");
     Start();
     Load();
-    EXPECT_FALSE(Form2().CheckBox1.Checked());
-    EXPECT_FALSE(Form2().CheckBox2.Checked());
-    EXPECT_TRUE(Form2().CheckBox3.Checked());
-    EXPECT_TRUE(Form2().CheckBox4.Checked()) << "values after the damaged one are not applied";
-    EXPECT_EQ(Form2().TotalDeletedCount, 0);
+    EXPECT_FALSE(Form2().Box(settings::Option::Tempfolder).Checked());
+    EXPECT_FALSE(Form2().Box(settings::Option::Interfolder).Checked());
+    EXPECT_TRUE(Form2().Box(settings::Option::Recycle).Checked());
+    EXPECT_TRUE(Form2().Box(settings::Option::Thumbs).Checked())
+        << "values after the damaged one are not applied";
+    EXPECT_EQ(Form1().Run.State.TotalDeleted, 0);
     EXPECT_EQ(Form2().SearchPathList().Count(), 0);
     EXPECT_EQ(fakes.registry.OpenKeysNow, 0);
 }
@@ -121,17 +122,18 @@ TEST_F(SettingsStoreTest, LoadFiresTheClickRulesInStoredOrder) {
     SetDword(L"DataStore", 0);
     Start();
     Load();
-    EXPECT_FALSE(Form2().CheckBox31.Checked());
-    EXPECT_TRUE(Form2().CheckBox36.Checked());
-    EXPECT_TRUE(Form2().CheckBox35.Checked());
-    EXPECT_FALSE(Form2().CheckBox3.Checked()) << "a hidden dialog asks nothing";
+    EXPECT_FALSE(Form2().Box(settings::Option::Emptyrecycle).Checked());
+    EXPECT_TRUE(Form2().Box(settings::Option::ShowEmptyrecycle).Checked());
+    EXPECT_TRUE(Form2().Box(settings::Option::Autoclose).Checked());
+    EXPECT_FALSE(Form2().Box(settings::Option::Recycle).Checked())
+        << "a hidden dialog asks nothing";
     EXPECT_TRUE(fakes.messages.Shown.empty());
 
     fakes.registry.SetDword(kKey, L"Emptyrecycle", 1);
     fakes.registry.SetDword(kKey, L"ShowEmptyrecycle", 0);
     Load();
-    EXPECT_TRUE(Form2().CheckBox31.Checked());
-    EXPECT_FALSE(Form2().CheckBox36.Checked());
+    EXPECT_TRUE(Form2().Box(settings::Option::Emptyrecycle).Checked());
+    EXPECT_FALSE(Form2().Box(settings::Option::ShowEmptyrecycle).Checked());
 }
 
 TEST_F(SettingsStoreTest, SaveOptionsWritesEveryOptionThenTheVerbStep) {
@@ -142,7 +144,7 @@ TEST_F(SettingsStoreTest, SaveOptionsWritesEveryOptionThenTheVerbStep) {
         EXPECT_EQ(fakes.registry.OpenKeysNow, 0) << "the key is released before the verb step";
     };
     Form2().Edit1.SetText(L" a.txt ;b ");
-    Form2().CheckBox34.SetChecked(false);
+    Form2().Box(settings::Option::FFunsafeurls).SetChecked(false);
     Form2().Store.SaveOptions();
     EXPECT_TRUE(verbApplied);
     EXPECT_EQ(fakes.registry.ValueCount(platform::RegistryRoot::CurrentUser, kKey), 45);

@@ -26,9 +26,9 @@ protected:
     // Every boolean option off except Recycle, then the named ones on.
     void OnlyOptions(std::initializer_list<const wchar_t*> on) {
         for (const settings::BoolOption& o : settings::BoolOptions())
-            (Form2().*o.box).SetChecked(std::wstring(o.name) == L"Recycle");
+            Form2().Box(o.id).SetChecked(std::wstring(o.name) == L"Recycle");
         for (const wchar_t* name : on)
-            (Form2().*(settings::FindOption(name)->box)).SetChecked(true);
+            Form2().Box(settings::FindOption(name)->id).SetChecked(true);
     }
     static void Fill(forms::ListView& list,
                      std::initializer_list<std::pair<const wchar_t*, bool>> items) {
@@ -39,7 +39,7 @@ protected:
     void TypicalSettings() {
         OnlyOptions({L"Logfile", L"Acdsee", L"Tempfolder", L"DataStore", L"Empfolder", L"Picthumb",
                      L"Flashcache"});
-        Form2().CheckBox3.SetChecked(false); // Recycle
+        Form2().Box(settings::Option::Recycle).SetChecked(false);
         Form2().Edit4.SetText(L"*.dmp;*.old");
         Form2().Edit1.SetText(L"thumbs.db");
         Fill(Form2().SearchPathList(), {{L"D:\\Data", true},
@@ -150,10 +150,10 @@ TEST_F(SettingsSummaryTest, CategoriesFollowTheRunOrderNotTheCheckBoxOrder) {
 
 TEST_F(SettingsSummaryTest, RecycleOffPutsTheIndentedWarningFirst) {
     OnlyOptions({});
-    Form2().CheckBox3.SetChecked(false);
+    Form2().Box(settings::Option::Recycle).SetChecked(false);
     Build();
     EXPECT_EQ(Shown().front(), (Row{L"  Delete permanently(can not be restored!)", 4}));
-    Form2().CheckBox3.SetChecked(true);
+    Form2().Box(settings::Option::Recycle).SetChecked(true);
     Build();
     EXPECT_EQ(Shown().front(), (Row{L"Search path:  NONE", 0}));
 }

@@ -24,7 +24,7 @@ protected:
         Form1().Rows.AddResultRow(L"18:00:01 Begin Clean Temporary Folder", 1);
         fakes.locale.TimeOfDay = L"18:00:05";
         fakes.shell.RecycleBin = {L"C:\\old.txt"};
-        State().DeletedCount = 7;
+        State().Deleted.Items = 7;
         State().ItemRowsPhase = true;
     }
 
@@ -36,8 +36,8 @@ protected:
     }
     // Sets an option past the dialog's rules, which keep some of these apart; settings
     // stored by other versions need not follow them.
-    void Option(forms::CheckBox TForm2::*box, bool on) {
-        forms::CheckBox& option = Form2().*box;
+    void SetOption(settings::Option which, bool on) {
+        forms::CheckBox& option = Form2().Box(which);
         std::function<void()> rule = std::move(option.OnClick);
         option.OnClick = nullptr;
         option.SetChecked(on);
@@ -52,7 +52,7 @@ protected:
 // --- Summary, status and boxes --------------------------------------------------------
 
 TEST_F(WrapUpTest, AFinishedRunReportsItsCount) {
-    Option(&TForm2::CheckBox30, true);
+    SetOption(settings::Option::Displayresultsbox, true);
     EXPECT_FALSE(Finish());
     EXPECT_EQ(Rows(), (Lines{L"18:00:01 Begin Clean Temporary Folder", kFinished}));
     EXPECT_EQ(Form1().ListView1.Item(1).imageIndex, 1);
@@ -68,9 +68,10 @@ TEST_F(WrapUpTest, AFinishedRunReportsItsCount) {
 
 TEST_F(WrapUpTest, AStoppedRunSaysSoAndNeverEmptiesTheBinsOrCloses) {
     State().StopRequested = true;
-    for (auto box : {&TForm2::CheckBox30, &TForm2::CheckBox36, &TForm2::CheckBox31,
-                     &TForm2::CheckBox35, &TForm2::CheckBox11})
-        Option(box, true);
+    for (auto box :
+         {settings::Option::Displayresultsbox, settings::Option::ShowEmptyrecycle,
+          settings::Option::Emptyrecycle, settings::Option::Autoclose, settings::Option::Logs})
+        SetOption(box, true);
     EXPECT_FALSE(Finish());
     EXPECT_EQ(Rows().back(), L"18:00:05 User stopped: 7 files or folders had been cleaned.");
     EXPECT_EQ(Form1().StatusBar1.Panel(0).text, L" Clean stopped.");
@@ -87,7 +88,7 @@ TEST_F(WrapUpTest, NoBoxWhenBothBoxOptionsAreOffOrOnlyAPointlessQuestionIsLeft) 
     Finish();
     EXPECT_TRUE(fakes.messages.Shown.empty());
     State().StopRequested = true;
-    Option(&TForm2::CheckBox36, true);
+    SetOption(settings::Option::ShowEmptyrecycle, true);
     Finish();
     EXPECT_TRUE(fakes.messages.Shown.empty());
 }
@@ -95,7 +96,7 @@ TEST_F(WrapUpTest, NoBoxWhenBothBoxOptionsAreOffOrOnlyAPointlessQuestionIsLeft) 
 // --- Recycle bins ---------------------------------------------------------------------
 
 TEST_F(WrapUpTest, YesToTheQuestionEmptiesTheBinsUnderTheHourglass) {
-    Option(&TForm2::CheckBox36, true);
+    SetOption(settings::Option::ShowEmptyrecycle, true);
     fakes.messages.Answers = {Yes};
     Finish();
     ASSERT_EQ(fakes.messages.Shown.size(), 1u);
@@ -111,8 +112,8 @@ TEST_F(WrapUpTest, YesToTheQuestionEmptiesTheBinsUnderTheHourglass) {
 }
 
 TEST_F(WrapUpTest, TheQuestionFollowsTheResultsText) {
-    Option(&TForm2::CheckBox30, true);
-    Option(&TForm2::CheckBox36, true);
+    SetOption(settings::Option::Displayresultsbox, true);
+    SetOption(settings::Option::ShowEmptyrecycle, true);
     fakes.messages.Answers = {No};
     Finish();
     ASSERT_EQ(fakes.messages.Shown.size(), 1u);
@@ -124,8 +125,8 @@ TEST_F(WrapUpTest, TheQuestionFollowsTheResultsText) {
 }
 
 TEST_F(WrapUpTest, AutomaticEmptyingIgnoresANo) {
-    Option(&TForm2::CheckBox31, true);
-    Option(&TForm2::CheckBox36, true);
+    SetOption(settings::Option::Emptyrecycle, true);
+    SetOption(settings::Option::ShowEmptyrecycle, true);
     fakes.messages.Answers = {No};
     Finish();
     EXPECT_EQ(fakes.shell.EmptyCount, 1);
@@ -133,7 +134,7 @@ TEST_F(WrapUpTest, AutomaticEmptyingIgnoresANo) {
 }
 
 TEST_F(WrapUpTest, TheShellEmptiesTheBinsOverTheMainWindow) {
-    Option(&TForm2::CheckBox31, true);
+    SetOption(settings::Option::Emptyrecycle, true);
     Finish();
     ASSERT_EQ(fakes.shell.EmptyCount, 1);
     EXPECT_NE(fakes.shell.EmptyOwner, nullptr);
@@ -141,7 +142,7 @@ TEST_F(WrapUpTest, TheShellEmptiesTheBinsOverTheMainWindow) {
 }
 
 TEST_F(WrapUpTest, BinsThatCannotBeEmptiedAddNoRowButTheCursorComesBack) {
-    Option(&TForm2::CheckBox31, true);
+    SetOption(settings::Option::Emptyrecycle, true);
     fakes.shell.EmptyFails = true;
     Finish();
     EXPECT_EQ(fakes.shell.EmptyCount, 1);
@@ -152,8 +153,8 @@ TEST_F(WrapUpTest, BinsThatCannotBeEmptiedAddNoRowButTheCursorComesBack) {
 // --- Log ------------------------------------------------------------------------------
 
 TEST_F(WrapUpTest, TheLogBlockIsTheRunsRowsEndingWithTheBinsRow) {
-    Option(&TForm2::CheckBox11, true);
-    Option(&TForm2::CheckBox31, true);
+    SetOption(settings::Option::Logs, true);
+    SetOption(settings::Option::Emptyrecycle, true);
     Finish();
     EXPECT_EQ(LogLines(), (Lines{L"", L"12/9/2026", L"18:00:01 Begin Clean Temporary Folder",
                                  kFinished, kBinsRow}));
@@ -168,7 +169,7 @@ TEST_F(WrapUpTest, NoLogWhenLogsIsOff) {
 }
 
 TEST_F(WrapUpTest, RunsStayInTheLogForTheDaysOfTheOption) {
-    Option(&TForm2::CheckBox11, true);
+    SetOption(settings::Option::Logs, true);
     const std::string old = "\r\n12/8/2026\r\nyesterday\r\n\r\n11/19/2026\r\ntwenty days ago\r\n";
     fakes.files.SetContent(Log(), old);
     Form2().UpDown1.SetPosition(20);
@@ -181,8 +182,8 @@ TEST_F(WrapUpTest, RunsStayInTheLogForTheDaysOfTheOption) {
 }
 
 TEST_F(WrapUpTest, AnUnreadableLogIsLeftAloneAndTheRunStillEnds) {
-    Option(&TForm2::CheckBox11, true);
-    Option(&TForm2::CheckBox35, true);
+    SetOption(settings::Option::Logs, true);
+    SetOption(settings::Option::Autoclose, true);
     fakes.files.SetContent(Log(), "\r\n12/8/2026\r\nhistory\r\n");
     fakes.files.DenyReading(Log());
     EXPECT_TRUE(Finish());
@@ -201,20 +202,20 @@ TEST_F(WrapUpTest, TheEndSoundBesideTheProgramIsPlayedByItsPath) {
 }
 
 TEST_F(WrapUpTest, TheTotalIsSavedAfterEveryRun) {
-    Form2().TotalDeletedCount = 1234;
+    Form1().Run.State.TotalDeleted = 1234;
     State().StopRequested = true;
     Finish();
     ASSERT_TRUE(Stored(L"Delfilenum"));
     EXPECT_EQ(Stored(L"Delfilenum")->number, 1234u);
     fakes.registry.FailOpen = true;
-    Form2().TotalDeletedCount = 1500;
+    Form1().Run.State.TotalDeleted = 1500;
     EXPECT_NO_THROW(Finish());
     EXPECT_EQ(Stored(L"Delfilenum")->number, 1234u);
 }
 
 TEST_F(WrapUpTest, OnlyAFinishedRunClosesTheProgram) {
     EXPECT_FALSE(Finish());
-    Option(&TForm2::CheckBox35, true);
+    SetOption(settings::Option::Autoclose, true);
     EXPECT_TRUE(Finish());
     State().StopRequested = true;
     EXPECT_FALSE(Finish());

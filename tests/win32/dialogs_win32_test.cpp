@@ -186,15 +186,15 @@ protected:
 
 TEST_F(SettingsDialogWin32Test, CheckBoxesFollowTheOptionsAndTheirRules) {
     EXPECT_EQ(TextOf(Handle(Form())), L"Tidyhawk Settings");
-    EXPECT_TRUE(Checked(Form().CheckBox3)) << "Recycle starts on";
-    EXPECT_FALSE(Checked(Form().CheckBox18)) << "Autobegin starts off";
-    EXPECT_TRUE(Checked(Form().CheckBox36));
+    EXPECT_TRUE(Checked(Form().Box(settings::Option::Recycle))) << "Recycle starts on";
+    EXPECT_FALSE(Checked(Form().Box(settings::Option::Autobegin))) << "Autobegin starts off";
+    EXPECT_TRUE(Checked(Form().Box(settings::Option::ShowEmptyrecycle)));
 
     // The user's click on Emptyrecycle turns ShowEmptyrecycle off on screen too.
-    SendMessageW(Handle(Form().CheckBox31), BM_CLICK, 0, 0);
-    EXPECT_TRUE(Form().CheckBox31.Checked());
-    EXPECT_TRUE(Checked(Form().CheckBox31));
-    EXPECT_FALSE(Checked(Form().CheckBox36));
+    SendMessageW(Handle(Form().Box(settings::Option::Emptyrecycle)), BM_CLICK, 0, 0);
+    EXPECT_TRUE(Form().Box(settings::Option::Emptyrecycle).Checked());
+    EXPECT_TRUE(Checked(Form().Box(settings::Option::Emptyrecycle)));
+    EXPECT_FALSE(Checked(Form().Box(settings::Option::ShowEmptyrecycle)));
     EXPECT_FALSE(IsWindowEnabled(Handle(Form().Button7))) << "Delete starts disabled";
 }
 

@@ -52,8 +52,8 @@ TEST_F(RealSettingsTest, FirstStartMakesTheDataFolderUnderApplicationData) {
 TEST_F(RealSettingsTest, OptionsAndListsRoundTrip) {
     Start();
     TForm2& form = program->Form2();
-    form.CheckBox1.SetChecked(false);
-    form.CheckBox12.SetChecked(true);
+    form.Box(settings::Option::Tempfolder).SetChecked(false);
+    form.Box(settings::Option::Zerofile).SetChecked(true);
     form.Edit4.SetText(L"obj;gss;pih");
     form.Edit1.SetText(L"Thumbs.db;\u00e9t\u00e9.txt");
     form.UpDown1.SetPosition(45);
@@ -73,8 +73,8 @@ TEST_F(RealSettingsTest, OptionsAndListsRoundTrip) {
     program.reset();
     Start();
     TForm2& again = program->Form2();
-    EXPECT_FALSE(again.CheckBox1.Checked());
-    EXPECT_TRUE(again.CheckBox12.Checked());
+    EXPECT_FALSE(again.Box(settings::Option::Tempfolder).Checked());
+    EXPECT_TRUE(again.Box(settings::Option::Zerofile).Checked());
     EXPECT_EQ(again.Edit4.Text(), L"obj;gss;pih");
     EXPECT_EQ(again.Edit1.Text(), L"Thumbs.db;\u00e9t\u00e9.txt");
     EXPECT_EQ(again.UpDown1.Position(), 45);
@@ -96,9 +96,9 @@ TEST_F(RealSettingsTest, WrongTypedValuesStopTheLoadOnTheRealRegistry) {
     }
     Start();
     TForm2& form = program->Form2();
-    EXPECT_FALSE(form.CheckBox1.Checked());
-    EXPECT_TRUE(form.CheckBox2.Checked());
-    EXPECT_TRUE(form.CheckBox3.Checked());
+    EXPECT_FALSE(form.Box(settings::Option::Tempfolder).Checked());
+    EXPECT_TRUE(form.Box(settings::Option::Interfolder).Checked());
+    EXPECT_TRUE(form.Box(settings::Option::Recycle).Checked());
     EXPECT_EQ(form.DeleteFolderList().Count(), 0);
 }
 
