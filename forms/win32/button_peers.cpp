@@ -16,6 +16,10 @@ ButtonPeer::ButtonPeer(Resources& resources, Application& app, Button& button)
     CreateChild(L"BUTTON", WS_TABSTOP | (button.Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
 }
 
+int ButtonPeer::TextMargin() const {
+    return 2 * Scale().Pixels(4); // the raised edges and the focus frame on both sides
+}
+
 bool ButtonPeer::OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     if (!IsClick(msg, wp)) return Win32Peer::OnReflected(msg, wp, lp, result);
     Object().Click();
@@ -27,6 +31,15 @@ CheckBoxPeer::CheckBoxPeer(Resources& resources, Application& app, CheckBox& box
     : Win32Peer(resources, app, box), box_(box) {
     CreateChild(L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX);
     SendMessageW(Handle(), BM_SETCHECK, box.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+int CheckBoxPeer::TextMargin() const {
+    return Scale().Pixels(13 + 4); // the box and the gap after it
+}
+
+void CheckBoxPeer::SetWrapped(bool on) {
+    LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+    SetWindowLongPtrW(Handle(), GWL_STYLE, on ? style | BS_MULTILINE : style & ~BS_MULTILINE);
 }
 
 bool CheckBoxPeer::NativeChecked() const {

@@ -57,6 +57,7 @@ void FormPeer::ChangeScale(int dpi, const RECT& bounds) {
     // A hidden window does not report its placement: the form learns it here.
     if (!IsWindowVisible(hwnd)) form_.BoundsChangedByUser(scale_.FromPixels(bounds));
     EachPeerBelow(form_, [](Win32Peer& peer) { peer.ScaleChanged(); });
+    FitTextsBelow(form_);
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
@@ -129,7 +130,8 @@ void FormPeer::ApplyFormBounds() {
     }
     RECT now{};
     GetWindowRect(hwnd, &now);
-    if (EqualRect(&now, &want)) return;
+    // Pixels the bounds were read from stay: scaled back, they may round a pixel off.
+    if (EqualRect(&now, &want) || scale_.FromPixels(now) == form_.Bounds()) return;
     SetWindowPos(hwnd, nullptr, want.left, want.top, want.right - want.left, want.bottom - want.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }

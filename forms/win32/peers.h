@@ -98,6 +98,8 @@ public:
     LabelPeer(Resources& resources, Application& app, Label& label);
 
 protected:
+    int TextMargin() const override { return 0; }
+    void SetWrapped(bool on) override;
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
@@ -125,6 +127,7 @@ public:
     ButtonPeer(Resources& resources, Application& app, Button& button);
 
 protected:
+    int TextMargin() const override;
     bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 };
 
@@ -133,6 +136,8 @@ public:
     CheckBoxPeer(Resources& resources, Application& app, CheckBox& box);
 
 protected:
+    int TextMargin() const override;
+    void SetWrapped(bool on) override;
     void Apply(Change what, int index) override;
     bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 

@@ -10,6 +10,13 @@ LabelPeer::LabelPeer(Resources& resources, Application& app, Label& label)
     CreateChild(L"STATIC", SS_NOTIFY | (label.Centered ? SS_CENTER : SS_LEFTNOWORDWRAP));
 }
 
+void LabelPeer::SetWrapped(bool on) {
+    if (label_.Centered) return; // a centred label wraps already
+    LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE) & ~static_cast<LONG_PTR>(SS_TYPEMASK);
+    SetWindowLongPtrW(Handle(), GWL_STYLE, style | (on ? SS_LEFT : SS_LEFTNOWORDWRAP));
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 bool LabelPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     if (msg == WM_SETCURSOR && label_.HandCursor) return SetHandCursor(lp, result);
     return Win32Peer::OnMessage(msg, wp, lp, result);

@@ -135,6 +135,7 @@ win32::FormPeer& Win32Backend::EnsurePeers(Form& form) {
     CreatePeers(form, created);
     for (Control* c : created)
         static_cast<win32::Win32Peer*>(c->GetPeer())->Connected();
+    if (!created.empty()) win32::FitTextsBelow(form);
     return *peer;
 }
 

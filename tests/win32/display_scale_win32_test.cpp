@@ -109,30 +109,53 @@ Room RoomFor(Control& control, HWND hwnd, int dpi) {
     return {false, 0};
 }
 
-int TextWidth(HWND hwnd, const std::wstring& text) {
+// Whether the control shows its text on more lines than one.
+bool Wraps(Control& control, HWND hwnd) {
+    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    if (dynamic_cast<CheckBox*>(&control)) return (style & BS_MULTILINE) != 0;
+    return dynamic_cast<Label*>(&control) && (style & SS_TYPEMASK) == SS_LEFT;
+}
+
+// The width of the text on one line, or for a text that wraps, its height at the width
+// it has; blanks at the end are never shown.
+int TextExtent(HWND hwnd, const std::wstring& text, int wrapWidth) {
     HDC dc = GetDC(hwnd);
     HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
     std::wstring shown;
     for (size_t i = 0; i < text.size(); ++i) // an ampersand marks the next letter's underline
         if (text[i] != L'&' || (i + 1 < text.size() && text[++i] == L'&')) shown += text[i];
+    shown.erase(shown.find_last_not_of(L' ') + 1);
+    RECT r{0, 0, wrapWidth, 0};
     SIZE size{};
-    GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
+    if (wrapWidth > 0)
+        DrawTextW(dc, shown.c_str(), -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    else
+        GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
     SelectObject(dc, old);
     ReleaseDC(hwnd, dc);
-    return size.cx;
+    return wrapWidth > 0 ? r.bottom : size.cx;
 }
 
 void ExpectTextsFit(Win32Backend& backend, Control& parent, int dpi) {
     for (Control* child : parent.Children()) {
         ExpectTextsFit(backend, *child, dpi);
-        if (child->Caption().empty()) continue;
         HWND hwnd = backend.HandleOf(*child);
+        if (child->Caption().empty() || !IsWindowVisible(hwnd)) continue;
         const Room room = RoomFor(*child, hwnd, dpi);
         if (!room.measured) continue;
-        const int text = TextWidth(hwnd, child->Caption());
-        EXPECT_LE(text, room.width) << "\"" << std::string(child->Name().begin(), child->Name().end())
-                                    << "\" at " << dpi << " DPI: its text takes " << text
-                                    << " pixels of its " << room.width;
+        const std::string name(child->Name().begin(), child->Name().end());
+        if (Wraps(*child, hwnd)) {
+            RECT client{};
+            GetClientRect(hwnd, &client);
+            const int height = TextExtent(hwnd, child->Caption(), room.width);
+            EXPECT_LE(height, client.bottom) << "\"" << name << "\" at " << dpi << " DPI: its "
+                                             << "lines take " << height << " pixels of its "
+                                             << client.bottom << " in height";
+            continue;
+        }
+        const int text = TextExtent(hwnd, child->Caption(), 0);
+        EXPECT_LE(text, room.width) << "\"" << name << "\" at " << dpi << " DPI: its text takes "
+                                    << text << " pixels of its " << room.width;
     }
 }
 
@@ -144,13 +167,27 @@ TEST(Win32Scale, EveryTextOfTheThreeWindowsFitsItsControlAtEachScale) {
     Win32Backend backend;
     Application app{backend, fakes.messages};
     app::Program program(app, view, app::StartRequest{});
-    Form* forms[] = {&program.Form1(), &program.Form2(), &program.AboutBox()};
+    TForm2& settings = program.Form2();
+    Form* forms[] = {&program.Form1(), &settings, &program.AboutBox()};
     for (Form* form : forms) {
         HWND hwnd = backend.HandleOf(*form);
+        ShowWindow(hwnd, SW_SHOWNOACTIVATE);
         for (int dpi : kScales) {
             TellScale(hwnd, backend.FormDpi(*form), dpi);
             ExpectTextsFit(backend, *form, dpi);
+            if (form != &settings) continue;
+            // Each page of the settings, the Clean page's own two included.
+            for (PageControl* pages : {&settings.PageControl1, &settings.PageControl2}) {
+                for (int i = 0; i < pages->PageCount(); ++i) {
+                    if (pages == &settings.PageControl2) settings.PageControl1.SetActivePageIndex(4);
+                    pages->SetActivePageIndex(i);
+                    ExpectTextsFit(backend, settings, dpi);
+                }
+            }
+            settings.PageControl2.SetActivePageIndex(0);
+            settings.PageControl1.SetActivePageIndex(0);
         }
+        ShowWindow(hwnd, SW_HIDE);
     }
 }
 
