@@ -64,7 +64,8 @@ int MonitorDpi(const RECT& r) {
 }
 
 SIZE FrameFor(DWORD style, DWORD exStyle, int dpi) {
-    static const AdjustForDpi call = Lookup<AdjustForDpi>(L"user32.dll", "AdjustWindowRectExForDpi");
+    static const AdjustForDpi call =
+        Lookup<AdjustForDpi>(L"user32.dll", "AdjustWindowRectExForDpi");
     RECT r{0, 0, 0, 0};
     if (!call || !call(&r, style, FALSE, exStyle, static_cast<UINT>(dpi)))
         AdjustWindowRectEx(&r, style, FALSE, exStyle);

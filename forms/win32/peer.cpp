@@ -161,8 +161,7 @@ void Win32Peer::ApplyBounds() {
 }
 
 void Win32Peer::ApplyFont() {
-    SendMessageW(Handle(), WM_SETFONT,
-                 reinterpret_cast<WPARAM>(FontOf(control_.GetFont())), FALSE);
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(control_.GetFont())), FALSE);
 }
 
 void Win32Peer::ApplyHint() {

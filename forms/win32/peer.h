@@ -6,8 +6,8 @@
 
 #include "forms/control.h"
 #include "forms/win32/display_scale.h"
-#include "forms/win32/text_fit.h"
 #include "forms/win32/resources.h"
+#include "forms/win32/text_fit.h"
 #include "forms/win32/window.h"
 
 namespace forms {

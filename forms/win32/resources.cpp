@@ -31,16 +31,18 @@ HFONT Resources::FontFor(const forms::Font& font, int dpi) {
     auto key = std::make_tuple(font.name, font.height, font.bold, dpi);
     auto it = fonts_.find(key);
     if (it != fonts_.end()) return it->second.Get();
-    HFONT h = CreateFontW(MulDiv(font.height, dpi, 96), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                          FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                          DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
+    HFONT h =
+        CreateFontW(MulDiv(font.height, dpi, 96), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                    FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
     return fonts_.emplace(key, UniqueFont(h)).first->second.Get();
 }
 
 HIMAGELIST Resources::Picture(int id, int size) {
     auto key = std::make_pair(id, size);
     auto it = pictures_.find(key);
-    if (it == pictures_.end()) it = pictures_.emplace(key, LoadPictures(instance_, id, 1, size)).first;
+    if (it == pictures_.end())
+        it = pictures_.emplace(key, LoadPictures(instance_, id, 1, size)).first;
     return it->second.Get();
 }
 

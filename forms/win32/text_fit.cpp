@@ -8,9 +8,13 @@ namespace forms::win32 {
 
 namespace {
 
-int Width(const RECT& r) { return r.right - r.left; }
+int Width(const RECT& r) {
+    return r.right - r.left;
+}
 
-bool SameRow(const RECT& a, const RECT& b) { return a.top < b.bottom && b.top < a.bottom; }
+bool SameRow(const RECT& a, const RECT& b) {
+    return a.top < b.bottom && b.top < a.bottom;
+}
 
 bool Overlap(const RECT& a, const RECT& b) {
     RECT common{};
@@ -129,9 +133,22 @@ void Fit(std::vector<FitItem>& items, FitItem& self, SIZE parent) {
 
 } // namespace
 
+// A text control whose window reaches over the next control on its row, past what its
+// text needs, would paint its background over that control: it ends where that begins.
+void ClipUnused(std::vector<FitItem>& items, FitItem& self) {
+    if (self.wrapped) return;
+    const LONG used = self.bounds.left + self.needed;
+    for (const FitItem& other : items)
+        if (&other != &self && other.obstacle && SameRow(other.bounds, self.bounds) &&
+            other.bounds.left >= used && other.bounds.left < self.bounds.right)
+            self.bounds.right = other.bounds.left;
+}
+
 void FitTexts(std::vector<FitItem>& items, SIZE parent) {
     for (FitItem& item : items)
         if (item.needed > 0) Fit(items, item, parent);
+    for (FitItem& item : items)
+        if (item.needed > 0) ClipUnused(items, item);
 }
 
 void FitChildren(Control& parent) {

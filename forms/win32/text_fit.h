@@ -12,8 +12,8 @@ namespace forms::win32 {
 // A control's place among its siblings while texts are fitted, in its parent's pixels.
 struct FitItem {
     RECT bounds;
-    int needed = 0;     // the width its text needs; 0: it shows no text to fit
-    int lineHeight = 0; // of its font, for a text wrapped onto two lines
+    int needed = 0;       // the width its text needs; 0: it shows no text to fit
+    int lineHeight = 0;   // of its font, for a text wrapped onto two lines
     bool obstacle = true; // a backdrop picture lies under the others and is none
     bool wrapped = false;
 };

@@ -109,7 +109,8 @@ int Win32Backend::FormDpi(const Form& form) const {
 
 void Win32Backend::SetScreenBounds(Form& form, const Rect& pixels) {
     if (!PeerOf(form)) {
-        const RECT r{pixels.left, pixels.top, pixels.left + pixels.width, pixels.top + pixels.height};
+        const RECT r{pixels.left, pixels.top, pixels.left + pixels.width,
+                     pixels.top + pixels.height};
         openDpi_[&form] = win32::MonitorDpi(r);
     }
     Backend::SetScreenBounds(form, pixels);

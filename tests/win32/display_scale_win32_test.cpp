@@ -83,11 +83,13 @@ TEST(Win32Scale, AWindowToldOfANewScaleTakesTheSuggestedRectangleAndScalesItsCon
         EXPECT_EQ(r.bottom - r.top, MulDiv(13, to, 96));
         EXPECT_EQ(FontOf(label).lfHeight, MulDiv(-11, to, 96));
         int edges[2] = {};
-        SendMessageW(backend.HandleOf(form.status), SB_GETPARTS, 2, reinterpret_cast<LPARAM>(edges));
+        SendMessageW(backend.HandleOf(form.status), SB_GETPARTS, 2,
+                     reinterpret_cast<LPARAM>(edges));
         EXPECT_EQ(edges[0], MulDiv(120, to, 96)) << "the status bar's panels scale too";
         // The form's design units stay what they were, apart from rounding.
         EXPECT_NEAR(form.Width(), 300, 1);
-        EXPECT_NEAR(form.ClientWidth(), MulDiv(now.right - now.left, 96, to) - (form.Width() - form.ClientWidth()), 1);
+        EXPECT_NEAR(form.ClientWidth(),
+                    MulDiv(now.right - now.left, 96, to) - (form.Width() - form.ClientWidth()), 1);
     }
 }
 
@@ -148,9 +150,9 @@ void ExpectTextsFit(Win32Backend& backend, Control& parent, int dpi) {
             RECT client{};
             GetClientRect(hwnd, &client);
             const int height = TextExtent(hwnd, child->Caption(), room.width);
-            EXPECT_LE(height, client.bottom) << "\"" << name << "\" at " << dpi << " DPI: its "
-                                             << "lines take " << height << " pixels of its "
-                                             << client.bottom << " in height";
+            EXPECT_LE(height, client.bottom)
+                << "\"" << name << "\" at " << dpi << " DPI: its "
+                << "lines take " << height << " pixels of its " << client.bottom << " in height";
             continue;
         }
         const int text = TextExtent(hwnd, child->Caption(), 0);
@@ -179,7 +181,8 @@ TEST(Win32Scale, EveryTextOfTheThreeWindowsFitsItsControlAtEachScale) {
             // Each page of the settings, the Clean page's own two included.
             for (PageControl* pages : {&settings.PageControl1, &settings.PageControl2}) {
                 for (int i = 0; i < pages->PageCount(); ++i) {
-                    if (pages == &settings.PageControl2) settings.PageControl1.SetActivePageIndex(4);
+                    if (pages == &settings.PageControl2)
+                        settings.PageControl1.SetActivePageIndex(4);
                     pages->SetActivePageIndex(i);
                     ExpectTextsFit(backend, settings, dpi);
                 }
