@@ -175,10 +175,11 @@ void TForm1::WorkOutDataFolder() {
 
 void TForm1::RestorePlacement(platform::RegistryKey& key) {
     // The values are screen pixels, the unit the monitors are compared in; the window's
-    // bounds are design units, the same numbers only at 96 DPI.
-    const int dpi = App().GetBackend().Dpi();
+    // bounds are design units, the same numbers only at 96 DPI. The back end converts at
+    // the scale of the window's screen.
+    forms::Backend& backend = App().GetBackend();
     const std::optional<settings::WindowSettings::Placement> saved =
-        settings::WindowSettings::LoadPlacement(key, forms::ToScreenPixels(Bounds(), dpi));
+        settings::WindowSettings::LoadPlacement(key, backend.ScreenBounds(*this));
     if (!saved) return;
     if (saved->maximized) {
         SetWindowState(forms::WindowState::Maximized);
@@ -194,7 +195,7 @@ void TForm1::RestorePlacement(platform::RegistryKey& key) {
             {r.left, r.top, static_cast<int>(right), static_cast<int>(bottom)}))
         return;
     SetPosition(forms::Position::Designed);
-    SetBounds(forms::FromScreenPixels(r, dpi));
+    backend.SetScreenBounds(*this, r);
 }
 
 void TForm1::LoadUiText() {
@@ -264,7 +265,7 @@ void TForm1::Timer8Timer() {
     try {
         settings::WindowSettings::Placement placement;
         placement.maximized = GetWindowState() == forms::WindowState::Maximized;
-        placement.bounds = forms::ToScreenPixels(Bounds(), App().GetBackend().Dpi());
+        placement.bounds = App().GetBackend().ScreenBounds(*this);
         std::unique_ptr<platform::RegistryKey> key = windowSettings_.Open();
         settings::WindowSettings::SavePlacement(*key, form2_.On(settings::Option::Savepos),
                                                 placement);

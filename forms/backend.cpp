@@ -2,6 +2,8 @@
 
 #include <climits>
 
+#include "forms/form.h"
+
 namespace forms {
 
 namespace {
@@ -18,6 +20,14 @@ int MulDivRounded(int v, int numerator, int denominator) {
 }
 
 } // namespace
+
+Rect Backend::ScreenBounds(const Form& form) const {
+    return ToScreenPixels(form.Bounds(), FormDpi(form));
+}
+
+void Backend::SetScreenBounds(Form& form, const Rect& pixels) {
+    form.SetBounds(FromScreenPixels(pixels, FormDpi(form)));
+}
 
 Rect ToScreenPixels(const Rect& r, int dpi) {
     return {MulDivRounded(r.left, dpi, kDesignDpi), MulDivRounded(r.top, dpi, kDesignDpi),

@@ -33,9 +33,16 @@ public:
     virtual Rect FrameSize(const Form& form) = 0;
     // The primary monitor's work area in screen pixels.
     virtual Rect WorkArea() = 0;
-    // Pixels per inch of the screen. Form bounds are in design units, 96 per inch;
-    // the system's own screen coordinates are in these pixels.
+    // Pixels per inch of the screen, the scale windows open at. Form bounds are in
+    // design units, 96 per inch; the system's own screen coordinates are in pixels.
     virtual int Dpi() const = 0;
+    // Pixels per inch of the form's window, which changes when it moves to a screen of
+    // another scale; before the window is made, of the screen it is to open on.
+    virtual int FormDpi(const Form&) const { return Dpi(); }
+    // The form's outer bounds in screen pixels, at its window's scale.
+    Rect ScreenBounds(const Form& form) const;
+    // Places the form at bounds in screen pixels: it takes the scale of the screen there.
+    virtual void SetScreenBounds(Form& form, const Rect& pixels);
     // The form's native window, for the system's own windows that take an owner.
     virtual platform::WindowHandle NativeWindow(Form& form) = 0;
 };

@@ -20,5 +20,9 @@
 #define IDI_GLYPH_EXIT 307
 #define IDI_GLYPH_ANALYZE 308
 
-// The about box's picture (a bitmap).
+// The about box's picture (a bitmap), drawn for 96 DPI and, under the numbers that
+// follow, for 125, 150 and 200 percent of it.
 #define IDB_ABOUT_PICTURE 400
+#define IDB_ABOUT_PICTURE_125 401
+#define IDB_ABOUT_PICTURE_150 402
+#define IDB_ABOUT_PICTURE_200 403

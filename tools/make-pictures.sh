@@ -1,22 +1,42 @@
 #!/usr/bin/env bash
-# Draws the results list's pictures (16 by 16, with transparency) into resources/pictures.
-# The .ico files are kept in the repository; run this again only to change them.
+# Draws the results list's pictures and the toolbar's glyphs (with transparency) and the
+# about box's picture into resources/pictures, at every size a screen's scale asks for:
+# 100, 125, 150 and 200 percent of the 16 and 32 pixels the icons have at 96 DPI, and of
+# the about picture's 312 by 178. The files are kept in the repository; run this again
+# only to change them. A drawing already in a file is kept as it is (another ImageMagick
+# draws a few edge pixels otherwise): delete the file to draw it anew.
 set -euo pipefail
 out="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/resources/pictures"
 mkdir -p "$out"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# name, size, then ImageMagick draw arguments on a 64x64 canvas (drawn large and scaled
-# down, for smooth edges).
-picture() {
-  local name=$1 size=$2
-  shift 2
-  convert -size 64x64 xc:none "$@" -resize "${size}x${size}" "$work/$name.png"
-  convert "$work/$name.png" -define icon:auto-resize="$size" "$out/$name.ico"
+sizes=(16 20 24 32 40 48 64)
+
+# The drawing of this size in an icon file, as a PNG, when the file holds one.
+kept() { # file, size, png
+  [ -f "$1" ] || return 1
+  local index
+  index=$(identify -format '%p %w\n' "$1" 2>/dev/null | awk -v s="$2" '$2 == s {print $1; exit}')
+  [ -n "$index" ] && convert "$1[$index]" "$3"
 }
-draw() { picture "$1" 16 "${@:2}"; }
-glyph() { picture "glyph_$1" 32 "${@:2}"; }
+
+# name, then ImageMagick draw arguments on a 64x64 canvas (drawn large and scaled down,
+# for smooth edges): one icon file holding every size.
+picture() {
+  local name=$1 size png pngs=()
+  shift
+  for size in "${sizes[@]}"; do
+    png="$work/$name-$size.png"
+    kept "$out/$name.ico" "$size" "$png" ||
+      convert -size 64x64 xc:none "$@" -resize "${size}x${size}" "$png"
+    pngs+=("$png")
+  done
+  convert "${pngs[@]}" "$work/$name.ico"
+  mv "$work/$name.ico" "$out/$name.ico"
+}
+draw() { picture "$@"; }
+glyph() { picture "glyph_$1" "${@:2}"; }
 
 info=(-fill '#1f6fd1' -stroke '#0d4a99' -strokewidth 3 -draw 'circle 32,32 32,4'
   -fill white -stroke none -draw 'circle 32,17 32,11' -draw 'roundrectangle 27,26 37,52 3,3')
@@ -30,7 +50,7 @@ draw file_deleted -fill white -stroke '#6b6b6b' -strokewidth 3 \
   "${cross[@]}"
 draw warning -fill '#ffd21f' -stroke '#8a6d00' -strokewidth 3 -draw 'polygon 32,4 61,58 3,58' \
   -fill black -stroke none -draw 'roundrectangle 28,20 36,42 3,3' -draw 'circle 32,50 32,46'
-# The toolbar's glyphs, 32 by 32.
+# The toolbar's glyphs, 32 by 32 at 96 DPI.
 letter=(-font DejaVu-Sans-Bold -fill white -stroke none -gravity center)
 glyph clean -stroke '#7a4a1c' -strokewidth 7 -draw 'line 52,6 28,38' \
   -fill '#f0b429' -stroke '#a9741a' -strokewidth 2 -draw 'polygon 22,32 36,42 30,60 6,56 4,50' \
@@ -58,14 +78,26 @@ glyph exit -fill '#8b5a2b' -stroke '#5c3a17' -strokewidth 3 -draw 'rectangle 10,
 glyph analyze -stroke '#7a4a1c' -strokewidth 10 -draw 'line 40,40 58,58' \
   -fill '#dcefff' -stroke '#1d5fa3' -strokewidth 6 -draw 'circle 26,26 26,6' \
   -fill none -stroke white -strokewidth 4 -draw 'arc 14,14 38,38 195,265'
-# The about box's picture: a soft sky, a hill and a large broom, 312 by 178. Its bottom
-# left pixel is the sky colour, which the picture control treats as see-through.
-convert -size 312x178 gradient:'#cfe8fb'-'#87ceeb' \
-  -fill '#9fd39a' -stroke none -draw 'ellipse 60,190 150,50 180,360' \
-  -stroke '#7a4a1c' -strokewidth 9 -draw 'line 120,22 70,112' \
-  -fill '#f0b429' -stroke '#a9741a' -strokewidth 3 \
-  -draw 'polygon 58,102 86,120 74,160 26,150 22,138' \
-  -draw 'line 38,152 58,118' -draw 'line 54,156 70,124' \
-  -fill '#87ceeb' -stroke none -draw 'point 0,177' \
-  -type TrueColor BMP3:"$out/about.bmp"
+# The about box's picture: a soft sky, a hill and a large broom, 312 by 178 at 96 DPI
+# (drawn in those numbers, scaled). Its bottom left pixel is the sky colour, which the
+# picture control treats as see-through. The larger drawings get the scale in their name
+# and follow it in the resource script.
+about() { # file, percent
+  local file=$1 w=$((312 * $2 / 100)) h=$(((178 * $2 + 50) / 100))
+  local s
+  s=$(awk -v p="$2" 'BEGIN {printf "%.2f,%.2f", p / 100, p / 100}')
+  [ -f "$out/$file" ] && return 0
+  convert -size "${w}x${h}" gradient:'#cfe8fb'-'#87ceeb' \
+    -fill '#9fd39a' -stroke none -draw "scale $s ellipse 60,190 150,50 180,360" \
+    -stroke '#7a4a1c' -strokewidth 9 -draw "scale $s line 120,22 70,112" \
+    -fill '#f0b429' -stroke '#a9741a' -strokewidth 3 \
+    -draw "scale $s polygon 58,102 86,120 74,160 26,150 22,138" \
+    -draw "scale $s line 38,152 58,118" -draw "scale $s line 54,156 70,124" \
+    -fill '#87ceeb' -stroke none -draw "point 0,$((h - 1))" \
+    -type TrueColor BMP3:"$out/$file"
+}
+about about.bmp 100
+about about_125.bmp 125
+about about_150.bmp 150
+about about_200.bmp 200
 echo "pictures written to $out"

@@ -16,6 +16,10 @@ ButtonPeer::ButtonPeer(Resources& resources, Application& app, Button& button)
     CreateChild(L"BUTTON", WS_TABSTOP | (button.Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
 }
 
+int ButtonPeer::TextMargin() const {
+    return 2 * Scale().Pixels(4); // the raised edges and the focus frame on both sides
+}
+
 bool ButtonPeer::OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     if (!IsClick(msg, wp)) return Win32Peer::OnReflected(msg, wp, lp, result);
     Object().Click();
@@ -27,6 +31,15 @@ CheckBoxPeer::CheckBoxPeer(Resources& resources, Application& app, CheckBox& box
     : Win32Peer(resources, app, box), box_(box) {
     CreateChild(L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX);
     SendMessageW(Handle(), BM_SETCHECK, box.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+int CheckBoxPeer::TextMargin() const {
+    return Scale().Pixels(13 + 4); // the box and the gap after it
+}
+
+void CheckBoxPeer::SetWrapped(bool on) {
+    LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+    SetWindowLongPtrW(Handle(), GWL_STYLE, on ? style | BS_MULTILINE : style & ~BS_MULTILINE);
 }
 
 bool CheckBoxPeer::NativeChecked() const {
@@ -55,9 +68,19 @@ SpeedButtonPeer::SpeedButtonPeer(Resources& resources, Application& app, SpeedBu
     LoadGlyph();
 }
 
+namespace {
+// The glyphs are drawn 32 pixels square at 96 DPI, and at each larger scale's own size.
+constexpr int kGlyphSize = 32;
+} // namespace
+
 void SpeedButtonPeer::LoadGlyph() {
     // A strip of frames (up, disabled, down) shows its first.
-    glyph_ = Res().Picture(button_.Glyph());
+    glyph_ = Res().Picture(button_.Glyph(), Scale().Pixels(kGlyphSize));
+}
+
+void SpeedButtonPeer::ScaleChanged() {
+    LoadGlyph();
+    Win32Peer::ScaleChanged();
 }
 
 void SpeedButtonPeer::Apply(Change what, int index) {
@@ -110,11 +133,12 @@ void SpeedButtonPeer::Draw(const DRAWITEMSTRUCT& dis) {
         DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     int shift = pressed ? 1 : 0;
 
-    SelectedObject font(dc, Res().FontFor(button_.GetFont()));
+    SelectedObject font(dc, FontOf(button_.GetFont()));
     TEXTMETRICW tm{};
     GetTextMetricsW(dc, &tm);
     const std::wstring& caption = button_.Caption();
-    RECT text{r.left + 2, r.bottom - tm.tmHeight - 4, r.right - 2, r.bottom - 4};
+    const int gap = Scale().Pixels(2);
+    RECT text{r.left + gap, r.bottom - tm.tmHeight - 2 * gap, r.right - gap, r.bottom - 2 * gap};
     int glyphBottom = caption.empty() ? r.bottom : text.top;
     if (glyph_) {
         int cx = 0, cy = 0;

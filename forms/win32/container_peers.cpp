@@ -33,7 +33,7 @@ void ContainerPeer::Paint() {
     if (bevel_) DrawEdge(paint.Get(), &r, BDR_RAISEDOUTER, BF_RECT);
     const std::wstring& caption = Object().Caption();
     if (!showCaption_ || caption.empty()) return;
-    SelectedObject font(paint.Get(), Res().FontFor(Object().GetFont()));
+    SelectedObject font(paint.Get(), FontOf(Object().GetFont()));
     SetBkMode(paint.Get(), TRANSPARENT);
     SetTextColor(paint.Get(), Object().GetFont().color);
     DrawTextW(paint.Get(), caption.c_str(), static_cast<int>(caption.size()), &r,
@@ -121,16 +121,23 @@ ImagePeer::ImagePeer(Resources& resources, Application& app, Image& image)
 
 void ImagePeer::Paint() {
     PaintScope paint(Handle());
-    if (!picture_) picture_ = Res().Picture(image_.Picture);
+    RECT r{};
+    GetClientRect(Handle(), &r);
+    // The drawing made for the size the picture shows at, so that a stretched one is
+    // stretched by a pixel at most.
+    if (!picture_) picture_ = Res().Picture(image_.Picture, r.right);
     if (!picture_) return;
     if (!image_.Stretch) {
         ImageList_Draw(picture_, 0, paint.Get(), 0, 0, ILD_NORMAL);
         return;
     }
-    RECT r{};
-    GetClientRect(Handle(), &r);
     UniqueIcon icon(ImageList_GetIcon(picture_, 0, ILD_NORMAL));
     DrawIconEx(paint.Get(), 0, 0, icon.Get(), r.right, r.bottom, 0, nullptr, DI_NORMAL);
+}
+
+void ImagePeer::ScaleChanged() {
+    picture_ = nullptr; // read again at the new size when next painted
+    Win32Peer::ScaleChanged();
 }
 
 bool ImagePeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {

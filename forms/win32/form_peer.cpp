@@ -1,4 +1,7 @@
 #include "forms/application.h"
+
+#include <functional>
+
 #include "forms/win32/peers.h"
 
 namespace forms::win32 {
@@ -17,16 +20,45 @@ BOOL CALLBACK MatchId(HWND hwnd, LPARAM lp) {
     return FALSE;
 }
 
+// Every peer below a control, depth first.
+void EachPeerBelow(Control& parent, const std::function<void(Win32Peer&)>& visit) {
+    for (Control* child : parent.Children()) {
+        if (auto* peer = dynamic_cast<Win32Peer*>(child->GetPeer())) visit(*peer);
+        EachPeerBelow(*child, visit);
+    }
+}
+
 } // namespace
 
-FormPeer::FormPeer(Resources& resources, Form& form, HWND owner)
-    : Win32Peer(resources, form.App(), form), form_(form) {
-    RECT r = resources.ToPixels(form.Bounds());
+FormPeer::FormPeer(Resources& resources, Form& form, HWND owner, int dpi)
+    : Win32Peer(resources, form.App(), form), form_(form), scale_(dpi) {
+    RECT r = scale_.ToPixels(form.Bounds());
     HWND hwnd = CreateWindowExW(ExStyle(form), kWindowClass, form.Caption().c_str(), Style(form),
                                 r.left, r.top, r.right - r.left, r.bottom - r.top, owner, nullptr,
                                 resources.Instance(), nullptr);
     if (!hwnd) ThrowLastError(form.Name().c_str());
     AttachOwnWindow(hwnd);
+    // It may have opened on a screen of another scale than the one it was placed for:
+    // it keeps its corner and takes its designed size at that screen's scale.
+    const int own = WindowDpi(hwnd);
+    if (own == scale_.Dpi()) return;
+    RECT now{};
+    GetWindowRect(hwnd, &now);
+    const DisplayScale at(own);
+    ChangeScale(own, {now.left, now.top, now.left + at.Pixels(form.Width()),
+                      now.top + at.Pixels(form.Height())});
+}
+
+void FormPeer::ChangeScale(int dpi, const RECT& bounds) {
+    scale_ = DisplayScale(dpi);
+    HWND hwnd = Handle();
+    SetWindowPos(hwnd, nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
+                 bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // A hidden window does not report its placement: the form learns it here.
+    if (!IsWindowVisible(hwnd)) form_.BoundsChangedByUser(scale_.FromPixels(bounds));
+    EachPeerBelow(form_, [](Win32Peer& peer) { peer.ScaleChanged(); });
+    FitTextsBelow(form_);
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 DWORD FormPeer::Style(const Form& form) {
@@ -82,7 +114,7 @@ void FormPeer::Apply(Change what, int index) {
 
 void FormPeer::ApplyFormBounds() {
     HWND hwnd = Handle();
-    RECT want = Res().ToPixels(form_.Bounds());
+    RECT want = scale_.ToPixels(form_.Bounds());
     if (IsZoomed(hwnd) || IsIconic(hwnd)) {
         // Moving a maximised window would undo the maximising: the bounds become the
         // ones it restores to. Those are in work-area coordinates.
@@ -98,7 +130,8 @@ void FormPeer::ApplyFormBounds() {
     }
     RECT now{};
     GetWindowRect(hwnd, &now);
-    if (EqualRect(&now, &want)) return;
+    // Pixels the bounds were read from stay: scaled back, they may round a pixel off.
+    if (EqualRect(&now, &want) || scale_.FromPixels(now) == form_.Bounds()) return;
     SetWindowPos(hwnd, nullptr, want.left, want.top, want.right - want.left, want.bottom - want.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -133,7 +166,7 @@ void FormPeer::ReportPlacement() {
     RECT r{};
     GetWindowRect(hwnd, &r);
     // Idempotent: what the form already holds changes nothing, so no loop.
-    form_.BoundsChangedByUser(Res().FromPixels(r));
+    form_.BoundsChangedByUser(scale_.FromPixels(r));
 }
 
 LRESULT FormPeer::DefaultButtonId() const {
@@ -196,6 +229,11 @@ bool FormPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     case WM_WINDOWPOSCHANGED:
         result = Default(msg, wp, lp);
         ReportPlacement();
+        return true;
+    case WM_DPICHANGED:
+        // Moved to a screen of another scale: the system suggests where the window goes.
+        ChangeScale(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+        result = 0;
         return true;
     case WM_ACTIVATE:
         if (LOWORD(wp) == WA_INACTIVE) {

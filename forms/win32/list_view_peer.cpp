@@ -14,6 +14,8 @@ namespace forms::win32 {
 namespace {
 
 constexpr int kMaxPictures = 256;
+// The program's pictures are 16 pixels square at 96 DPI.
+constexpr int kPictureSize = 16;
 constexpr UINT_PTR kFlushTimer = 0x544C; // apart from the ids the view uses itself
 // Asks the view to fit its columns once it has finished what it is doing.
 constexpr UINT kRefitMessage = WM_APP + 0x4C;
@@ -70,11 +72,20 @@ void ListViewPeer::ApplyImages() {
             SHGetFileInfoW(L"", 0, &sfi, sizeof sfi, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
     } else if (list_.Images == SmallImages::Program && list_.ProgramImageList != 0) {
         programImages_ = LoadPictures(Res().Instance(), list_.ProgramImageList, kMaxPictures,
-                                      GetSystemMetrics(SM_CXSMICON));
+                                      Scale().Pixels(kPictureSize));
         images = programImages_.Get();
     }
     if (images)
         SendMessageW(Handle(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
+}
+
+void ListViewPeer::ScaleChanged() {
+    Win32Peer::ScaleChanged();
+    ApplyingScope applying(*this);
+    // The program's pictures in the size drawn for the new scale; the system's list
+    // stays the one the system hands out.
+    if (imagesApplied_ && list_.Images == SmallImages::Program) ApplyImages();
+    ApplyColumns();
 }
 
 void ListViewPeer::EnsureImages() {
@@ -94,7 +105,7 @@ void ListViewPeer::ApplyColumns() {
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH;
         column.pszText = columns[i].caption.data();
-        column.cx = Res().Scale(columns[i].width);
+        column.cx = Scale().Pixels(columns[i].width);
         SendMessageW(Handle(), LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
     }
     FitColumns();
@@ -112,7 +123,7 @@ void ListViewPeer::FitColumns() {
         if (c.autoSize)
             ++autoCount;
         else
-            fixed += Res().Scale(c.width);
+            fixed += Scale().Pixels(c.width);
     }
     int share = autoCount ? std::max(0, static_cast<int>(client.right - fixed) / autoCount) : 0;
     for (size_t i = 0; i < columns.size(); ++i) {

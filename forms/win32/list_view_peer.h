@@ -14,6 +14,7 @@ class ListViewPeer : public Win32Peer {
 public:
     ListViewPeer(Resources& resources, Application& app, ListView& list);
     ~ListViewPeer() override;
+    void ScaleChanged() override;
 
 protected:
     void Apply(Change what, int index) override;

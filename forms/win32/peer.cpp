@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/menu.h"
 #include "forms/win32/peers.h"
@@ -19,8 +20,68 @@ void Win32Peer::Changed(Change what, int index) {
     Apply(what, index);
 }
 
+const DisplayScale& Win32Peer::Scale() const {
+    static const DisplayScale kDesign(96);
+    Form* form = control_.OwnerForm();
+    auto* formPeer = form ? dynamic_cast<FormPeer*>(form->GetPeer()) : nullptr;
+    // Only a window made outside any form has none; it is drawn as designed.
+    return formPeer ? formPeer->Scale() : kDesign;
+}
+
+void Win32Peer::ScaleChanged() {
+    ApplyingScope applying(*this);
+    ApplyBounds();
+    ApplyFont();
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+RECT Win32Peer::PixelBounds() const {
+    if (fitDpi_ == Scale().Dpi() && fitFor_ == control_.Bounds()) return fitted_;
+    return Scale().ToPixels(control_.Bounds());
+}
+
+FitItem Win32Peer::DesignedFit() const {
+    FitItem item;
+    item.bounds = Scale().ToPixels(control_.Bounds());
+    item.obstacle = dynamic_cast<const Image*>(&control_) == nullptr;
+    const int margin = TextMargin();
+    const std::wstring& caption = control_.Caption();
+    if (margin < 0 || caption.empty()) return item;
+    std::wstring shown; // an ampersand marks the next letter's underline
+    for (size_t i = 0; i < caption.size(); ++i)
+        if (caption[i] != L'&' || (i + 1 < caption.size() && caption[++i] == L'&'))
+            shown += caption[i];
+    // Blanks at the end show nothing: a control may cut them.
+    shown.erase(shown.find_last_not_of(L' ') + 1);
+    WindowDC dc(Handle());
+    SelectedObject font(dc.Get(), FontOf(control_.GetFont()));
+    SIZE size{};
+    GetTextExtentPoint32W(dc.Get(), shown.c_str(), static_cast<int>(shown.size()), &size);
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc.Get(), &tm);
+    item.needed = size.cx + margin;
+    item.lineHeight = tm.tmHeight;
+    return item;
+}
+
+void Win32Peer::TakeFit(const FitItem& item) {
+    fitFor_ = control_.Bounds();
+    fitDpi_ = Scale().Dpi();
+    fitted_ = item.bounds;
+    ApplyingScope applying(*this);
+    if (item.wrapped != wrapped_) {
+        wrapped_ = item.wrapped;
+        SetWrapped(wrapped_);
+    }
+    ApplyBounds();
+}
+
+HFONT Win32Peer::FontOf(const forms::Font& font) const {
+    return resources_.FontFor(font, Scale().Dpi());
+}
+
 void Win32Peer::CreateChild(const wchar_t* windowClass, DWORD style, DWORD exStyle) {
-    RECT r = resources_.ToPixels(control_.Bounds());
+    RECT r = PixelBounds();
     style |= WS_CHILD | WS_CLIPSIBLINGS;
     if (control_.Visible()) style |= WS_VISIBLE;
     if (!control_.Enabled()) style |= WS_DISABLED;
@@ -38,11 +99,16 @@ void Win32Peer::CreateChild(const wchar_t* windowClass, DWORD style, DWORD exSty
 
 void Win32Peer::Apply(Change what, int) {
     switch (what) {
-    case Change::Bounds: ApplyBounds(); break;
+    case Change::Bounds:
+        ApplyBounds();
+        // A page gets its size when first shown: the texts on it fit into that.
+        if (!control_.Children().empty()) FitTextsBelow(control_);
+        break;
     case Change::Visible: ShowWindow(Handle(), control_.Visible() ? SW_SHOWNA : SW_HIDE); break;
     case Change::Enabled: EnableWindow(Handle(), control_.Enabled()); break;
     case Change::Caption:
         ApplyText(control_.Caption());
+        if (TextMargin() >= 0 && control_.Parent()) FitChildren(*control_.Parent());
         if (ownClass_) InvalidateRect(Handle(), nullptr, TRUE); // we paint it ourselves
         break;
     case Change::Font:
@@ -85,7 +151,7 @@ void Win32Peer::ApplyText(const std::wstring& text) {
 }
 
 void Win32Peer::ApplyBounds() {
-    RECT want = resources_.ToPixels(control_.Bounds());
+    RECT want = PixelBounds();
     RECT now{};
     GetWindowRect(Handle(), &now);
     MapWindowPoints(HWND_DESKTOP, ParentHandle(), reinterpret_cast<POINT*>(&now), 2);
@@ -95,8 +161,7 @@ void Win32Peer::ApplyBounds() {
 }
 
 void Win32Peer::ApplyFont() {
-    SendMessageW(Handle(), WM_SETFONT,
-                 reinterpret_cast<WPARAM>(resources_.FontFor(control_.GetFont())), FALSE);
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(control_.GetFont())), FALSE);
 }
 
 void Win32Peer::ApplyHint() {

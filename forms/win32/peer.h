@@ -5,7 +5,9 @@
 #include <string>
 
 #include "forms/control.h"
+#include "forms/win32/display_scale.h"
 #include "forms/win32/resources.h"
+#include "forms/win32/text_fit.h"
 #include "forms/win32/window.h"
 
 namespace forms {
@@ -28,6 +30,14 @@ public:
     // Called once every peer of the form exists, for links to siblings made later
     // (an up-down's buddy).
     virtual void Connected() {}
+    // The scale the control's window is drawn at: its form's.
+    virtual const DisplayScale& Scale() const;
+    // The form moved to a screen of another scale: bounds, font and pictures follow.
+    virtual void ScaleChanged();
+    // The control's place in pixels and its text's width as designed at this scale,
+    // for the fit of its parent's texts (text_fit.h); then the place that fit gave it.
+    FitItem DesignedFit() const;
+    void TakeFit(const FitItem& item);
 
 protected:
     // Creates this control's window inside its parent's, at the control's bounds.
@@ -54,6 +64,8 @@ protected:
     };
 
     Resources& Res() const { return resources_; }
+    // A font at this window's scale.
+    HFONT FontOf(const forms::Font& font) const;
     Application* App() const override { return &app_; }
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
@@ -66,6 +78,12 @@ protected:
     // Sets the window's text unless it already shows it (no needless change notice).
     void ApplyText(const std::wstring& text);
     void ApplyBounds();
+    // Where the window goes: the designed bounds at this scale, or the fitted ones.
+    RECT PixelBounds() const;
+    // What a text needs beside its own width (a check box's box); -1: no text to fit.
+    virtual int TextMargin() const { return -1; }
+    // Shows the text on two lines, or back on one.
+    virtual void SetWrapped(bool) {}
     void ApplyFont();
     // For transparent-looking children: the parent's background, the control's ink.
     LRESULT ColorChild(HDC dc);
@@ -79,6 +97,11 @@ private:
     Control& control_;
     int applying_ = 0;
     bool ownClass_ = false;
+    // The fit this window took, for these designed bounds at this scale.
+    Rect fitFor_;
+    int fitDpi_ = 0;
+    RECT fitted_{};
+    bool wrapped_ = false;
 };
 
 // The first control of a tree, depth first, that matches.

@@ -15,8 +15,10 @@ namespace forms::win32 {
 
 class FormPeer : public Win32Peer {
 public:
-    FormPeer(Resources& resources, Form& form, HWND owner);
+    // Made at `dpi`, the scale of the screen it opens on; its own once it is there.
+    FormPeer(Resources& resources, Form& form, HWND owner, int dpi);
     Form& GetForm() const { return form_; }
+    const DisplayScale& Scale() const override { return scale_; }
     void ShowNative();
     void SetToolTip(HWND tool, const std::wstring& text);
     static DWORD Style(const Form& form);
@@ -30,10 +32,14 @@ private:
     void ApplyFormBounds();
     void ApplyWindowState();
     void ReportPlacement();
+    // Takes a new scale and the outer rectangle the window has at it, and lays out
+    // every control again.
+    void ChangeScale(int dpi, const RECT& bounds);
     LRESULT DefaultButtonId() const;
     bool ClickById(int id);
 
     Form& form_;
+    DisplayScale scale_;
     UniqueWindow tooltip_;
     HWND lastFocus_ = nullptr;
 };
@@ -92,6 +98,8 @@ public:
     LabelPeer(Resources& resources, Application& app, Label& label);
 
 protected:
+    int TextMargin() const override { return 0; }
+    void SetWrapped(bool on) override;
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
@@ -102,6 +110,7 @@ private:
 class ImagePeer : public Win32Peer {
 public:
     ImagePeer(Resources& resources, Application& app, Image& image);
+    void ScaleChanged() override;
 
 protected:
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
@@ -118,6 +127,7 @@ public:
     ButtonPeer(Resources& resources, Application& app, Button& button);
 
 protected:
+    int TextMargin() const override;
     bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 };
 
@@ -126,6 +136,8 @@ public:
     CheckBoxPeer(Resources& resources, Application& app, CheckBox& box);
 
 protected:
+    int TextMargin() const override;
+    void SetWrapped(bool on) override;
     void Apply(Change what, int index) override;
     bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
@@ -137,6 +149,7 @@ private:
 class SpeedButtonPeer : public Win32Peer {
 public:
     SpeedButtonPeer(Resources& resources, Application& app, SpeedButton& button);
+    void ScaleChanged() override;
 
 protected:
     void Apply(Change what, int index) override;
@@ -212,6 +225,7 @@ private:
 class StatusBarPeer : public Win32Peer {
 public:
     StatusBarPeer(Resources& resources, Application& app, StatusBar& bar);
+    void ScaleChanged() override;
 
 protected:
     void Apply(Change what, int index) override;

@@ -1,5 +1,8 @@
 #include "forms/win32/pictures.h"
 
+#include <cstdlib>
+#include <utility>
+
 namespace forms::win32 {
 
 namespace {
@@ -49,9 +52,33 @@ UniqueImageList LoadIcons(HINSTANCE instance, int firstId, int maxCount, int siz
     return list;
 }
 
-UniqueImageList LoadBitmapStrip(HINSTANCE instance, int id) {
-    UniqueBitmap bitmap(static_cast<HBITMAP>(
+UniqueBitmap LoadBitmapResource(HINSTANCE instance, int id) {
+    if (!FindResourceW(instance, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(2))) return {}; // RT_BITMAP
+    return UniqueBitmap(static_cast<HBITMAP>(
         LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
+int BitmapWidth(HBITMAP bitmap) {
+    BITMAP bm{};
+    return GetObjectW(bitmap, sizeof bm, &bm) ? bm.bmWidth : 0;
+}
+
+// Of a bitmap and its larger drawings, the one whose width is nearest to size.
+UniqueBitmap LoadNearestBitmap(HINSTANCE instance, int id, int size) {
+    UniqueBitmap best = LoadBitmapResource(instance, id);
+    if (!best || size <= 0) return best;
+    for (int next = id + 1;; ++next) {
+        UniqueBitmap larger = LoadBitmapResource(instance, next);
+        if (!larger) break;
+        if (std::abs(BitmapWidth(larger.Get()) - size) >= std::abs(BitmapWidth(best.Get()) - size))
+            break; // each drawing is larger than the one before: the rest are farther
+        best = std::move(larger);
+    }
+    return best;
+}
+
+UniqueImageList LoadBitmapStrip(HINSTANCE instance, int id, int size) {
+    UniqueBitmap bitmap = LoadNearestBitmap(instance, id, size);
     BITMAP bm{};
     if (!bitmap || !GetObjectW(bitmap.Get(), sizeof bm, &bm) || bm.bmHeight <= 0) return {};
     int frame = bm.bmWidth % bm.bmHeight == 0 ? bm.bmHeight : bm.bmWidth;
@@ -72,7 +99,7 @@ UniqueImageList LoadBitmapStrip(HINSTANCE instance, int id) {
 UniqueImageList LoadPictures(HINSTANCE instance, int firstId, int maxCount, int size) {
     if (firstId <= 0) return {};
     UniqueImageList icons = LoadIcons(instance, firstId, maxCount, size);
-    return icons ? std::move(icons) : LoadBitmapStrip(instance, firstId);
+    return icons ? std::move(icons) : LoadBitmapStrip(instance, firstId, size);
 }
 
 } // namespace forms::win32

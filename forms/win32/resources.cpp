@@ -8,12 +8,6 @@ const wchar_t* const kWindowClass = L"TidyhawkWindow";
 
 namespace {
 
-int ScreenDpi() {
-    WindowDC screen(nullptr);
-    int dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
-    return dpi > 0 ? dpi : 96;
-}
-
 void RegisterWindowClass(HINSTANCE instance) {
     WNDCLASSEXW wc{};
     if (GetClassInfoExW(instance, kWindowClass, &wc)) return;
@@ -29,32 +23,26 @@ void RegisterWindowClass(HINSTANCE instance) {
 
 } // namespace
 
-Resources::Resources() : instance_(GetModuleHandleW(nullptr)), dpi_(ScreenDpi()) {
+Resources::Resources() : instance_(GetModuleHandleW(nullptr)) {
     RegisterWindowClass(instance_);
 }
 
-RECT Resources::ToPixels(const Rect& r) const {
-    int left = Scale(r.left), top = Scale(r.top);
-    return {left, top, left + Scale(r.width), top + Scale(r.height)};
-}
-
-Rect Resources::FromPixels(const RECT& r) const {
-    return {Unscale(r.left), Unscale(r.top), Unscale(r.right - r.left), Unscale(r.bottom - r.top)};
-}
-
-HFONT Resources::FontFor(const forms::Font& font) {
-    auto key = std::make_tuple(font.name, font.height, font.bold);
+HFONT Resources::FontFor(const forms::Font& font, int dpi) {
+    auto key = std::make_tuple(font.name, font.height, font.bold, dpi);
     auto it = fonts_.find(key);
     if (it != fonts_.end()) return it->second.Get();
-    HFONT h = CreateFontW(Scale(font.height), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                          FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                          DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
+    HFONT h =
+        CreateFontW(MulDiv(font.height, dpi, 96), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                    FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
     return fonts_.emplace(key, UniqueFont(h)).first->second.Get();
 }
 
-HIMAGELIST Resources::Picture(int id) {
-    auto it = pictures_.find(id);
-    if (it == pictures_.end()) it = pictures_.emplace(id, LoadPictures(instance_, id, 1, 0)).first;
+HIMAGELIST Resources::Picture(int id, int size) {
+    auto key = std::make_pair(id, size);
+    auto it = pictures_.find(key);
+    if (it == pictures_.end())
+        it = pictures_.emplace(key, LoadPictures(instance_, id, 1, size)).first;
     return it->second.Get();
 }
 

@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "forms/control.h"
 #include "forms/win32/handles.h"
@@ -15,8 +16,9 @@ namespace forms::win32 {
 // one: the real handling is the one subclass procedure all our windows share.
 extern const wchar_t* const kWindowClass;
 
-// What every peer shares: the screen's scale and the fonts and brushes drawn with.
-// Created once per back end; peers hold a reference, so it outlives them.
+// What every peer shares: the fonts, brushes and pictures drawn with, at each scale a
+// window has asked for. Created once per back end; peers hold a reference, so it
+// outlives them.
 class Resources {
 public:
     Resources();
@@ -24,31 +26,26 @@ public:
     Resources& operator=(const Resources&) = delete;
 
     HINSTANCE Instance() const { return instance_; }
-    int Dpi() const { return dpi_; }
-    // Design units (96 per inch) to pixels and back.
-    int Scale(int v) const { return MulDiv(v, dpi_, 96); }
-    int Unscale(int v) const { return MulDiv(v, 96, dpi_); }
-    RECT ToPixels(const Rect& r) const;
-    Rect FromPixels(const RECT& r) const;
 
     // Shared, so a window with many controls does not hold one GDI font per control.
-    HFONT FontFor(const forms::Font& font);
+    // The font's height is scaled to `dpi`.
+    HFONT FontFor(const forms::Font& font, int dpi);
     HBRUSH BrushFor(std::uint32_t color);
 
-    // A picture by resource number (see LoadPictures), read the first time it is asked
-    // for and shared by every peer that shows it; null when there is none.
-    HIMAGELIST Picture(int id);
+    // A picture by resource number in the drawing made for `size` pixels (see
+    // LoadPictures), read the first time it is asked for and shared by every peer that
+    // shows it; null when there is none.
+    HIMAGELIST Picture(int id, int size);
 
     // Each child window gets its own id, so the dialog manager can name it.
     int NextId() { return nextId_++; }
 
 private:
     HINSTANCE instance_;
-    int dpi_ = 96;
     int nextId_ = 100; // above IDOK, IDCANCEL and the other dialog answers
-    std::map<std::tuple<std::wstring, int, bool>, UniqueFont> fonts_;
+    std::map<std::tuple<std::wstring, int, bool, int>, UniqueFont> fonts_;
     std::map<std::uint32_t, UniqueBrush> brushes_;
-    std::map<int, UniqueImageList> pictures_;
+    std::map<std::pair<int, int>, UniqueImageList> pictures_;
 };
 
 // The colour a control shows: its own, or its parent's when it takes the parent's.

@@ -10,6 +10,13 @@ LabelPeer::LabelPeer(Resources& resources, Application& app, Label& label)
     CreateChild(L"STATIC", SS_NOTIFY | (label.Centered ? SS_CENTER : SS_LEFTNOWORDWRAP));
 }
 
+void LabelPeer::SetWrapped(bool on) {
+    if (label_.Centered) return; // a centred label wraps already
+    LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE) & ~static_cast<LONG_PTR>(SS_TYPEMASK);
+    SetWindowLongPtrW(Handle(), GWL_STYLE, style | (on ? SS_LEFT : SS_LEFTNOWORDWRAP));
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 bool LabelPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     if (msg == WM_SETCURSOR && label_.HandCursor) return SetHandCursor(lp, result);
     return Win32Peer::OnMessage(msg, wp, lp, result);
@@ -179,7 +186,7 @@ void StatusBarPeer::ApplyPanels() {
     std::vector<int> edges(static_cast<size_t>(count));
     int right = 0;
     for (int i = 0; i < count; ++i) {
-        right += Res().Scale(bar_.Panel(i).width);
+        right += Scale().Pixels(bar_.Panel(i).width);
         edges[static_cast<size_t>(i)] = right;
     }
     edges.back() = -1; // the last panel takes what is left
@@ -219,6 +226,12 @@ void StatusBarPeer::Apply(Change what, int index) {
     case Change::Refresh: FlushPending(); UpdateWindow(Handle()); break;
     default: Win32Peer::Apply(what, index); break;
     }
+}
+
+void StatusBarPeer::ScaleChanged() {
+    Win32Peer::ScaleChanged();
+    ApplyingScope applying(*this);
+    ApplyPanels(); // the panels' edges are design units too
 }
 
 bool StatusBarPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {

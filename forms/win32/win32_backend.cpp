@@ -94,7 +94,26 @@ Win32Backend::Win32Backend()
 Win32Backend::~Win32Backend() = default;
 
 int Win32Backend::Dpi() const {
-    return resources_->Dpi();
+    return win32::SystemDpi();
+}
+
+int Win32Backend::FormDpi(const Form& form) const {
+    if (const win32::FormPeer* peer = PeerOf(form)) return peer->Scale().Dpi();
+    auto it = openDpi_.find(&form);
+    if (it != openDpi_.end()) return it->second;
+    // A form owned by the main one opens over it, so on its screen.
+    const Form* main = form.App().MainForm();
+    if (main && main != &form) return FormDpi(*main);
+    return Dpi();
+}
+
+void Win32Backend::SetScreenBounds(Form& form, const Rect& pixels) {
+    if (!PeerOf(form)) {
+        const RECT r{pixels.left, pixels.top, pixels.left + pixels.width,
+                     pixels.top + pixels.height};
+        openDpi_[&form] = win32::MonitorDpi(r);
+    }
+    Backend::SetScreenBounds(form, pixels);
 }
 
 platform::WindowHandle Win32Backend::NativeWindow(Form& form) {
@@ -108,7 +127,7 @@ win32::FormPeer& Win32Backend::EnsurePeers(Form& form) {
         HWND owner = nullptr;
         Form* main = form.App().MainForm();
         if (main && main != &form) owner = EnsurePeers(*main).Handle();
-        auto created = std::make_unique<win32::FormPeer>(*resources_, form, owner);
+        auto created = std::make_unique<win32::FormPeer>(*resources_, form, owner, FormDpi(form));
         peer = created.get();
         form.SetPeer(std::move(created));
         if (std::find(forms_.begin(), forms_.end(), &form) == forms_.end()) forms_.push_back(&form);
@@ -117,6 +136,7 @@ win32::FormPeer& Win32Backend::EnsurePeers(Form& form) {
     CreatePeers(form, created);
     for (Control* c : created)
         static_cast<win32::Win32Peer*>(c->GetPeer())->Connected();
+    if (!created.empty()) win32::FitTextsBelow(form);
     return *peer;
 }
 
@@ -146,6 +166,7 @@ void Win32Backend::HideForm(Form& form) {
 
 void Win32Backend::FormDestroyed(Form& form) {
     forms_.erase(std::remove(forms_.begin(), forms_.end(), &form), forms_.end());
+    openDpi_.erase(&form);
 }
 
 void Win32Backend::Dispatch(MSG& msg) {
@@ -249,15 +270,16 @@ void Win32Backend::TimerDestroyed(Timer& timer) {
 
 Rect Win32Backend::FrameSize(const Form& form) {
     // From the styles, not the window: the same before and after the window exists.
-    RECT r{0, 0, 0, 0};
-    AdjustWindowRectEx(&r, win32::FormPeer::Style(form), FALSE, win32::FormPeer::ExStyle(form));
-    return {0, 0, resources_->Unscale(r.right - r.left), resources_->Unscale(r.bottom - r.top)};
+    const win32::DisplayScale scale(FormDpi(form));
+    const SIZE frame =
+        win32::FrameFor(win32::FormPeer::Style(form), win32::FormPeer::ExStyle(form), scale.Dpi());
+    return {0, 0, scale.Units(frame.cx), scale.Units(frame.cy)};
 }
 
 Rect Win32Backend::WorkArea() {
     RECT r{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
-    return resources_->FromPixels(r);
+    return win32::DisplayScale(Dpi()).FromPixels(r);
 }
 
 } // namespace forms

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -35,8 +36,10 @@ public:
     void TimerDestroyed(Timer& timer) override;
     Rect FrameSize(const Form& form) override;
     Rect WorkArea() override;
-    // Pixels per inch the design units are scaled to.
+    // Pixels per inch of the system, the scale of a window with nothing else to go by.
     int Dpi() const override;
+    int FormDpi(const Form& form) const override;
+    void SetScreenBounds(Form& form, const Rect& pixels) override;
     platform::WindowHandle NativeWindow(Form& form) override;
 
     // The native window of a control, its form's windows made (hidden) if need be.
@@ -52,6 +55,8 @@ private:
     std::unique_ptr<win32::Resources> resources_;
     std::unique_ptr<win32::TimerWindow> timers_;
     std::vector<Form*> forms_;
+    // The scale each form placed in screen pixels is to open at, until its window is made.
+    std::map<const Form*, int> openDpi_;
     DWORD lastPump_ = 0; // tick count of the last look at the queue
 };
 

@@ -23,7 +23,8 @@ trap cleanup EXIT
 
 # The number a previous run left there would be read before Xvfb empties the file.
 rm -f "$E2E_ROOT/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_ROOT/display" \
+# Large enough for the main window at 200 percent.
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$E2E_ROOT/display" \
   </dev/null >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 1 100); do

@@ -728,6 +728,53 @@ TEST(Win32Pictures, IconsDrawExactlyAsTheSystemsOwnIconCopyDrawsThem) {
     FreeLibrary(program);
 }
 
+// The width of the drawing an icon resource holds for this size, as the system picks it.
+int DrawnSizeFor(HMODULE module, int id, int size) {
+    HRSRC group =
+        FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(14)); // RT_GROUP_ICON
+    if (!group) return 0;
+    auto* dir = static_cast<PBYTE>(LockResource(LoadResource(module, group)));
+    int image = LookupIconIdFromDirectoryEx(dir, TRUE, size, size, LR_DEFAULTCOLOR);
+    HRSRC icon = FindResourceW(module, MAKEINTRESOURCEW(image), MAKEINTRESOURCEW(3)); // RT_ICON
+    if (!icon) return 0;
+    return static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(module, icon)))->biWidth;
+}
+
+TEST(Win32Pictures, EachScaleGetsTheDrawingMadeForItsSize) {
+    // 100, 125, 150 and 200 percent of the results pictures' 16 pixels and the glyphs' 32:
+    // every icon holds a drawing of each size, so none is shown stretched.
+    HMODULE program = ProgramPictures();
+    ASSERT_TRUE(program);
+    const int icons[] = {IDI_RESULTS_INFORMATION,  IDI_RESULTS_FOLDER_DELETED,
+                         IDI_RESULTS_FILE_DELETED, IDI_RESULTS_WARNING,
+                         IDI_GLYPH_CLEAN,          IDI_GLYPH_STOP,
+                         IDI_GLYPH_OPTIONS,        IDI_GLYPH_HELP,
+                         IDI_GLYPH_FILE_LIST,      IDI_GLYPH_RENAME,
+                         IDI_GLYPH_ABOUT,          IDI_GLYPH_EXIT,
+                         IDI_GLYPH_ANALYZE};
+    for (int id : icons) {
+        for (int size : {16, 20, 24, 32, 40, 48, 64}) {
+            EXPECT_EQ(DrawnSizeFor(program, id, size), size) << "icon " << id << " at " << size;
+            auto list = win32::LoadPictures(program, id, 1, size);
+            int cx = 0, cy = 0;
+            ImageList_GetIconSize(list.Get(), &cx, &cy);
+            EXPECT_EQ(cx, size) << "icon " << id;
+        }
+    }
+    // The about picture: its own drawing for each scale's width, the nearest for others.
+    struct Case {
+        int asked, width;
+    };
+    for (Case c : {Case{312, 312}, Case{390, 390}, Case{468, 468}, Case{624, 624}, Case{0, 312},
+                   Case{400, 390}, Case{1000, 624}}) {
+        auto list = win32::LoadPictures(program, IDB_ABOUT_PICTURE, 1, c.asked);
+        int cx = 0, cy = 0;
+        ImageList_GetIconSize(list.Get(), &cx, &cy);
+        EXPECT_EQ(cx, c.width) << "asked for " << c.asked;
+    }
+    FreeLibrary(program);
+}
+
 TEST(Win32Pictures, ABitmapStripIsCutIntoSquareFrames) {
     HMODULE controls = LoadLibraryW(L"comctl32.dll");
     constexpr int kStandardToolbarStrip = 120; // the small standard toolbar pictures

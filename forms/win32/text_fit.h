@@ -1,0 +1,33 @@
+#pragma once
+#include <windows.h>
+
+#include <vector>
+
+namespace forms {
+class Control;
+}
+
+namespace forms::win32 {
+
+// A control's place among its siblings while texts are fitted, in its parent's pixels.
+struct FitItem {
+    RECT bounds;
+    int needed = 0;       // the width its text needs; 0: it shows no text to fit
+    int lineHeight = 0;   // of its font, for a text wrapped onto two lines
+    bool obstacle = true; // a backdrop picture lies under the others and is none
+    bool wrapped = false;
+};
+
+// Gives each text that is wider than its control the room it needs at this scale,
+// keeping the designed arrangement: the control widens into free room to its right;
+// else the controls after it on its row move right, when the last still fits in the
+// parent; else it widens into free room to its left; else it wraps onto a second line
+// where the room below it is free.
+void FitTexts(std::vector<FitItem>& items, SIZE parent);
+
+// Fits the texts of a control's children, from the peers' designed pixels.
+void FitChildren(Control& parent);
+// The same for every control below root.
+void FitTextsBelow(Control& root);
+
+} // namespace forms::win32
