@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/interface.h"
 
 namespace platform {
 
@@ -9,9 +10,8 @@ struct ScreenRect {
     int bottom = 0;
 };
 
-class Desktop {
+class Desktop : public Interface {
 public:
-    virtual ~Desktop() = default;
     // True when some part of the rectangle lies on a monitor that is attached now.
     virtual bool IsOnAnyMonitor(const ScreenRect& rect) = 0;
 };

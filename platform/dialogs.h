@@ -2,12 +2,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/interface.h"
+
 namespace platform {
 
 // The shell's own pickers and its icon lookup, as the settings dialog uses them.
-class Dialogs {
+class Dialogs : public Interface {
 public:
-    virtual ~Dialogs() = default;
     // The shell's folder browser, with no owner window and the whole shell namespace
     // as its root. The chosen item's file-system path (at most MAX_PATH characters);
     // empty when the user cancels or the item has no file-system path.

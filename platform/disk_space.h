@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/interface.h"
+
 namespace platform {
 
 // What the recycle bins of every drive hold together.
@@ -12,9 +14,8 @@ struct RecycleBinContents {
 };
 
 // The room on the drives, for telling the user what a clean frees.
-class DiskSpace {
+class DiskSpace : public Interface {
 public:
-    virtual ~DiskSpace() = default;
     // The free bytes of the volume that holds path (a drive such as "C:\" or any path on
     // it), as GetDiskFreeSpaceExW gives them; nothing when the volume cannot be asked.
     virtual std::optional<std::uint64_t> FreeBytes(const std::wstring& path) = 0;

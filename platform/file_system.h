@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/interface.h"
+
 namespace platform {
 
 // File attribute bits, numbered as Windows numbers them.
@@ -33,21 +35,16 @@ struct FindData {
 };
 
 // An open folder listing (FindFirstFileW/FindNextFileW); closed when released.
-class DirectoryListing {
+class DirectoryListing : public Interface {
 public:
-    virtual ~DirectoryListing() = default;
-    DirectoryListing() = default;
-    DirectoryListing(const DirectoryListing&) = delete;
-    DirectoryListing& operator=(const DirectoryListing&) = delete;
     // The next entry, "." and ".." included, in the file system's order; false at the end.
     virtual bool Next(FindData& entry) = 0;
 };
 
 // Paths of any length: implementations use the \\?\ form where Windows needs it, and
 // never shorten a path.
-class FileSystem {
+class FileSystem : public Interface {
 public:
-    virtual ~FileSystem() = default;
     virtual bool DirectoryExists(const std::wstring& path) = 0;
     virtual bool FileExists(const std::wstring& path) = 0;
     // Creates one folder; its parent must exist. False when it could not be created.

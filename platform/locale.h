@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/interface.h"
+
 namespace platform {
 
 struct Date {
@@ -15,9 +17,8 @@ struct Date {
 };
 
 // Clock and the user's regional formats.
-class Locale {
+class Locale : public Interface {
 public:
-    virtual ~Locale() = default;
     // The time of day now, in the user's long time format.
     virtual std::wstring TimeOfDayText() = 0;
     virtual Date Today() = 0;

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "platform/interface.h"
+
 namespace platform {
 
 // Flags and answers keep the numbers Windows gives them, so callers read like the
@@ -25,9 +27,8 @@ constexpr int Yes = 6;
 constexpr int No = 7;
 } // namespace answer
 
-class MessageBoxes {
+class MessageBoxes : public Interface {
 public:
-    virtual ~MessageBoxes() = default;
     // Shows a box with no owner window and returns the button the user pressed.
     virtual int Show(const std::wstring& text, const std::wstring& caption, unsigned flags) = 0;
 };

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/error.h"
+#include "platform/interface.h"
 
 namespace platform {
 
@@ -19,13 +20,8 @@ public:
 };
 
 // One open key. Releasing the object closes the key; there is no other cleanup.
-class RegistryKey {
+class RegistryKey : public Interface {
 public:
-    virtual ~RegistryKey() = default;
-    RegistryKey() = default;
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-
     virtual bool ValueExists(const std::wstring& name) const = 0;
     // Booleans and integers are REG_DWORD; any non-zero number reads as true.
     virtual bool ReadBool(const std::wstring& name) const = 0;
@@ -42,9 +38,8 @@ public:
     virtual std::size_t ValueCount() const = 0;
 };
 
-class Registry {
+class Registry : public Interface {
 public:
-    virtual ~Registry() = default;
     // Opens the key with full access, creating it (and its parents) when absent.
     // Throws Error when the key can neither be opened nor created.
     virtual std::unique_ptr<RegistryKey> OpenKey(RegistryRoot root, const std::wstring& path) = 0;

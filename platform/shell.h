@@ -2,6 +2,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/interface.h"
 #include "platform/window_handle.h"
 
 namespace platform {
@@ -18,9 +19,8 @@ constexpr int Profile = 40;
 constexpr int ProgramFilesX86 = 42;
 } // namespace csidl
 
-class Shell {
+class Shell : public Interface {
 public:
-    virtual ~Shell() = default;
     // The folder's file-system path as the shell gives it (no trailing backslash added),
     // or nothing when the shell cannot supply it.
     virtual std::optional<std::wstring> SpecialFolder(int csidl) = 0;

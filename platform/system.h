@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/interface.h"
+
 namespace platform {
 
 // Service states, numbered as the service manager numbers them.
@@ -13,9 +15,8 @@ constexpr int StopPending = 3;
 constexpr int Running = 4;
 } // namespace service_state
 
-class ServiceControl {
+class ServiceControl : public Interface {
 public:
-    virtual ~ServiceControl() = default;
     // The current state of a named service (OpenSCManagerW with SC_MANAGER_CONNECT,
     // OpenServiceW with SERVICE_QUERY_STATUS | SERVICE_START, QueryServiceStatus; every
     // handle closed); nothing when the manager or the service cannot be opened or queried.
@@ -28,9 +29,8 @@ constexpr int Hide = 0;
 constexpr int Maximized = 3;
 } // namespace show
 
-class Processes {
+class Processes : public Interface {
 public:
-    virtual ~Processes() = default;
     // WinExec of an 8-bit command line; returns its result (above 31 is success). The
     // caller does not wait for the program.
     virtual unsigned Run(const std::string& commandLine, int showState) = 0;
@@ -48,35 +48,31 @@ struct Point {
     int y = 0;
 };
 
-class Cursor {
+class Cursor : public Interface {
 public:
-    virtual ~Cursor() = default;
     virtual Point Position() = 0;
     virtual void MoveTo(const Point& p) = 0;
     // The hourglass while a long call blocks the window, and back to the arrow.
     virtual void ShowBusy(bool busy) = 0;
 };
 
-class Sound {
+class Sound : public Interface {
 public:
-    virtual ~Sound() = default;
     // PlaySoundW of a file path or a sound name, synchronously: returns when it ends.
     virtual void Play(const std::wstring& nameOrPath) = 0;
 };
 
 // A process's sign that the program runs: a named object that stays taken for as
 // long as the mark lives, whichever process took it first.
-class RunningMark {
+class RunningMark : public Interface {
 public:
-    virtual ~RunningMark() = default;
     // True when the name was taken already as this mark was (by another process, or by
     // another mark of this one).
     virtual bool TakenElsewhere() const = 0;
 };
 
-class Instances {
+class Instances : public Interface {
 public:
-    virtual ~Instances() = default;
     // Opens or creates the named mutex (CreateMutexW, not owned) and keeps it open
     // until the mark is destroyed.
     virtual std::unique_ptr<RunningMark> Mark(const std::wstring& name) = 0;
