@@ -7,13 +7,9 @@
 
 namespace engine {
 
-// Pictures of the results list's image list.
+// Pictures of the results list's image list, by position.
 namespace picture {
-constexpr int Information = 0;
-constexpr int Status = 1;
-constexpr int DeletedFolder = 2;
-constexpr int DeletedFile = 3;
-constexpr int Warning = 4;
+enum : int { Information, Status, DeletedFolder, DeletedFile, Warning };
 } // namespace picture
 
 // The main window's list, which shows the settings summary between runs and a run's

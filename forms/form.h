@@ -14,9 +14,7 @@ enum class BorderStyle { Sizeable, Dialog, Single };
 
 // Answers of a modal form, numbered as the platform numbers them.
 namespace mr {
-constexpr int None = 0;
-constexpr int Ok = 1;
-constexpr int Cancel = 2;
+enum : int { None, Ok, Cancel };
 } // namespace mr
 
 // A top-level window. Its bounds are the outer bounds in screen pixels; children are

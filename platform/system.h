@@ -9,10 +9,7 @@ namespace platform {
 
 // Service states, numbered as the service manager numbers them.
 namespace service_state {
-constexpr int Stopped = 1;
-constexpr int StartPending = 2;
-constexpr int StopPending = 3;
-constexpr int Running = 4;
+enum : int { Stopped = 1, StartPending, StopPending, Running };
 } // namespace service_state
 
 class ServiceControl : public Interface {

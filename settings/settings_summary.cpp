@@ -125,7 +125,8 @@ int FirstSelectedRow(const forms::ListView& list) {
 int ChooseSettingsPage(const forms::ListView& list, int selectedIndex, int currentPage) {
     if (selectedIndex < 0 || selectedIndex >= list.Count()) return -1;
     const std::wstring& selected = list.Item(selectedIndex).caption;
-    int page = Has(selected, L"Temp") ? page::Filters : currentPage;
+    int page = currentPage;
+    if (Has(selected, L"Temp")) page = page::Filters;
     // These words name what a path or category is, whatever section it stands in.
     if (Has(selected, L"tmp")) return page::Filters;
     if (Has(selected, L"Windows") || Has(selected, L"Firefox") || Has(selected, L"Acdsee"))

@@ -13,11 +13,7 @@ namespace settings {
 
 // Pages of the settings dialog's PageControl1, by position.
 namespace page {
-constexpr int General = 0;
-constexpr int Filters = 1;
-constexpr int Paths = 2;
-constexpr int Specific = 3;
-constexpr int Clean = 4;
+enum : int { General, Filters, Paths, Specific, Clean };
 } // namespace page
 
 // Rebuilds the main window's list as a summary of what the next clean run will do,
