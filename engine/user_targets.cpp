@@ -49,42 +49,39 @@ UserTargets::UserTargets(Primitives& walkers, RunState& state, const settings::O
     : walkers_(walkers), state_(state), options_(options), services_(services), rows_(rows) {}
 
 void UserTargets::DeleteFolders() {
-    const forms::ListView& list = options_.FoldersToDelete();
-    if (state_.StopRequested || list.Count() == 0) return;
-    for (int i = 0; i < list.Count(); ++i) {
-        // A stop ends the list here: no later entry is touched.
-        if (state_.StopRequested) break;
-        const forms::ListItem item = list.Item(i);
-        if (!item.checked || !walkers_.Permitted(item.caption)) continue;
-        const std::wstring folder = walkers_.Guard().Canonical(item.caption).value_or(L"");
-        if (folder.empty() || !services_.files.DirectoryExists(folder)) continue;
-        rows_.AddStampedRow(walkers_.Text(Ui::Clean), item.caption, picture::Status);
-        const Top top = options_.On(Option::Delfolder) ? Top::Remove : Top::Keep;
-        const Accounting mark = Mark();
-        if (walkers_.DeleteFolderTree(WithBackslash(folder), top))
-            rows_.AddStampedRow(walkers_.Text(Ui::SuccessfullyClean), item.caption, picture::Status);
-        else
-            rows_.AddStampedRow(walkers_.Text(Ui::NotCleanAllOf), item.caption, picture::Warning);
-        Measured(Ui::DeleteFolders, item.caption, mark);
-    }
+    DeleteListed(options_.FoldersToDelete(), &platform::FileSystem::DirectoryExists,
+                 {Ui::DeleteFolders, Ui::NotCleanAllOf, picture::Warning},
+                 [this](const std::wstring& caption, const std::wstring& folder) {
+                     rows_.AddStampedRow(walkers_.Text(Ui::Clean), caption, picture::Status);
+                     const Top top = options_.On(Option::Delfolder) ? Top::Remove : Top::Keep;
+                     return walkers_.DeleteFolderTree(WithBackslash(folder), top);
+                 });
 }
 
 void UserTargets::DeleteFiles() {
-    const forms::ListView& list = options_.FilesToDelete();
-    if (state_.StopRequested || list.Count() == 0) return;
+    DeleteListed(options_.FilesToDelete(), &platform::FileSystem::FileExists,
+                 {Ui::DeleteFiles, Ui::NotClean, picture::DeletedFile},
+                 [this](const std::wstring&, const std::wstring& file) {
+                     return walkers_.ShellDeletePath(file);
+                 });
+}
+
+void UserTargets::DeleteListed(const forms::ListView& list,
+                               bool (platform::FileSystem::*exists)(const std::wstring&),
+                               const ListRows& texts, const RemoveEntry& remove) {
     for (int i = 0; i < list.Count(); ++i) {
         // A stop ends the list here: no later entry is touched.
         if (state_.StopRequested) break;
         const forms::ListItem item = list.Item(i);
         if (!item.checked || !walkers_.Permitted(item.caption)) continue;
-        const std::wstring file = walkers_.Guard().Canonical(item.caption).value_or(L"");
-        if (file.empty() || !services_.files.FileExists(file)) continue;
+        const std::wstring path = walkers_.Guard().Canonical(item.caption).value_or(L"");
+        if (path.empty() || !(services_.files.*exists)(path)) continue;
         const Accounting mark = Mark();
-        if (walkers_.ShellDeletePath(file))
+        if (remove(item.caption, path))
             rows_.AddStampedRow(walkers_.Text(Ui::SuccessfullyClean), item.caption, picture::Status);
         else
-            rows_.AddStampedRow(walkers_.Text(Ui::NotClean), item.caption, picture::DeletedFile);
-        Measured(Ui::DeleteFiles, item.caption, mark);
+            rows_.AddStampedRow(walkers_.Text(texts.failed), item.caption, texts.failedPicture);
+        Measured(texts.header, item.caption, mark);
     }
 }
 

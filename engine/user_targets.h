@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,20 @@ public:
     bool ScanSearchPath(const std::wstring& path);
 
 private:
+    // The rows of one list's entries: the analysis header of each, and the text and
+    // picture of an entry that did not go.
+    struct ListRows {
+        Ui header;
+        Ui failed;
+        int failedPicture;
+    };
+    // Deletes one entry, given its caption and where it really is; true when it went.
+    using RemoveEntry = std::function<bool(const std::wstring& caption, const std::wstring& path)>;
+    // The checked entries of a list in order, until a stop: each permitted one that
+    // `exists` finds where it really is goes by `remove`, with a row for how that went.
+    void DeleteListed(const forms::ListView& list,
+                      bool (platform::FileSystem::*exists)(const std::wstring&),
+                      const ListRows& texts, const RemoveEntry& remove);
     bool Excluded(const std::wstring& path);
     void ListItem(const std::wstring& caption, int image);
     // In an analysis: what has been found so far, and the row of one target for what
