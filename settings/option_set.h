@@ -151,21 +151,6 @@ public:
     void Button6Click();
     void Button12Click();
     void Button14Click();
-    // "Delete" for lists 1 to 4.
-    void Button2Click();
-    void Button7Click();
-    void Button13Click();
-    void Button15Click();
-    // Selection changes enable a list's "Delete"; a click with nothing selected
-    // disables it.
-    void ListView1SelectItem();
-    void ListView2SelectItem();
-    void ListView3SelectItem();
-    void ListView4SelectItem();
-    void ListView1Click();
-    void ListView2Click();
-    void ListView3Click();
-    void ListView4Click();
     // The small icon of a row of any of the four lists, looked up once.
     void ListView2GetImageIndex(forms::ListView& list, int item);
 
@@ -181,6 +166,9 @@ private:
     void WireDialogEvents();
     void Revert();
     void AddFolder(forms::ListView& list, const std::wstring& title);
+    // A list's "Delete" (Button2, 7, 13 and 15 for lists 1 to 4): a selection change
+    // enables it, a click with nothing selected disables it.
+    void WireDeleteButton(forms::ListView& list, forms::Button& deleteButton);
     void DeleteSelected(forms::ListView& list, forms::Button& deleteButton);
 
     platform::Services& services_;

@@ -25,18 +25,10 @@ void TForm2::WireDialogEvents() {
     Button6.OnClick = [this] { Button6Click(); };
     Button12.OnClick = [this] { Button12Click(); };
     Button14.OnClick = [this] { Button14Click(); };
-    Button2.OnClick = [this] { Button2Click(); };
-    Button7.OnClick = [this] { Button7Click(); };
-    Button13.OnClick = [this] { Button13Click(); };
-    Button15.OnClick = [this] { Button15Click(); };
-    ListView1.OnSelectItem = [this](int, bool) { ListView1SelectItem(); };
-    ListView2.OnSelectItem = [this](int, bool) { ListView2SelectItem(); };
-    ListView3.OnSelectItem = [this](int, bool) { ListView3SelectItem(); };
-    ListView4.OnSelectItem = [this](int, bool) { ListView4SelectItem(); };
-    ListView1.OnClick = [this] { ListView1Click(); };
-    ListView2.OnClick = [this] { ListView2Click(); };
-    ListView3.OnClick = [this] { ListView3Click(); };
-    ListView4.OnClick = [this] { ListView4Click(); };
+    WireDeleteButton(ListView1, Button2);
+    WireDeleteButton(ListView2, Button7);
+    WireDeleteButton(ListView3, Button13);
+    WireDeleteButton(ListView4, Button15);
     for (forms::ListView* list : {&ListView1, &ListView2, &ListView3, &ListView4})
         list->OnGetImageIndex = [this, list](int item) { ListView2GetImageIndex(*list, item); };
 }
@@ -131,43 +123,10 @@ void TForm2::DeleteSelected(forms::ListView& list, forms::Button& deleteButton) 
     deleteButton.SetEnabled(false);
 }
 
-void TForm2::Button2Click() {
-    DeleteSelected(ListView1, Button2);
-}
-void TForm2::Button7Click() {
-    DeleteSelected(ListView2, Button7);
-}
-void TForm2::Button13Click() {
-    DeleteSelected(ListView3, Button13);
-}
-void TForm2::Button15Click() {
-    DeleteSelected(ListView4, Button15);
-}
-
-void TForm2::ListView1SelectItem() {
-    Button2.SetEnabled(true);
-}
-void TForm2::ListView2SelectItem() {
-    Button7.SetEnabled(true);
-}
-void TForm2::ListView3SelectItem() {
-    Button13.SetEnabled(true);
-}
-void TForm2::ListView4SelectItem() {
-    Button15.SetEnabled(true);
-}
-
-void TForm2::ListView1Click() {
-    DisableWhenNoneSelected(ListView1, Button2);
-}
-void TForm2::ListView2Click() {
-    DisableWhenNoneSelected(ListView2, Button7);
-}
-void TForm2::ListView3Click() {
-    DisableWhenNoneSelected(ListView3, Button13);
-}
-void TForm2::ListView4Click() {
-    DisableWhenNoneSelected(ListView4, Button15);
+void TForm2::WireDeleteButton(forms::ListView& list, forms::Button& deleteButton) {
+    deleteButton.OnClick = [this, &list, &deleteButton] { DeleteSelected(list, deleteButton); };
+    list.OnSelectItem = [&deleteButton](int, bool) { deleteButton.SetEnabled(true); };
+    list.OnClick = [&list, &deleteButton] { DisableWhenNoneSelected(list, deleteButton); };
 }
 
 void TForm2::ListView2GetImageIndex(forms::ListView& list, int item) {
