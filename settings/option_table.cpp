@@ -187,50 +187,35 @@ const BoolOption* FindOption(const wchar_t* name) {
 
 namespace {
 
-// The rows with a rank above 0, by that rank.
-template <typename RankOf>
-std::vector<const BoolOption*> Ranked(RankOf rankOf) {
-    std::vector<const BoolOption*> order;
-    for (const BoolOption& o : BoolOptions())
-        if (rankOf(o) > 0) order.push_back(&o);
-    std::stable_sort(order.begin(), order.end(), [&](const BoolOption* a, const BoolOption* b) {
-        return rankOf(*a) < rankOf(*b);
-    });
-    return order;
-}
-
 int LoadRank(const BoolOption& o) { return o.loadRank; }
 int SaveRank(const BoolOption& o) { return o.saveRank; }
 int Number(const BoolOption& o) { return o.number; }
 int SummaryRank(const BoolOption& o) { return o.summaryRank; }
 int RunRank(const BoolOption& o) { return o.run.rank; }
 
+// The rows with a rank above 0, by that rank; worked out once for each rank.
+template <int (*RankOf)(const BoolOption&)>
+const std::vector<const BoolOption*>& Ranked() {
+    static const std::vector<const BoolOption*> order = [] {
+        std::vector<const BoolOption*> ranked;
+        for (const BoolOption& o : BoolOptions())
+            if (RankOf(o) > 0) ranked.push_back(&o);
+        std::stable_sort(ranked.begin(), ranked.end(),
+                         [](const BoolOption* a, const BoolOption* b) {
+                             return RankOf(*a) < RankOf(*b);
+                         });
+        return ranked;
+    }();
+    return order;
+}
+
 } // namespace
 
-const std::vector<const BoolOption*>& LoadOrder() {
-    static const std::vector<const BoolOption*> order = Ranked(LoadRank);
-    return order;
-}
-
-const std::vector<const BoolOption*>& SaveOrder() {
-    static const std::vector<const BoolOption*> order = Ranked(SaveRank);
-    return order;
-}
-
-const std::vector<const BoolOption*>& DefaultOrder() {
-    static const std::vector<const BoolOption*> order = Ranked(Number);
-    return order;
-}
-
-const std::vector<const BoolOption*>& SummaryOrder() {
-    static const std::vector<const BoolOption*> order = Ranked(SummaryRank);
-    return order;
-}
-
-const std::vector<const BoolOption*>& RunOrder() {
-    static const std::vector<const BoolOption*> order = Ranked(RunRank);
-    return order;
-}
+const std::vector<const BoolOption*>& LoadOrder() { return Ranked<LoadRank>(); }
+const std::vector<const BoolOption*>& SaveOrder() { return Ranked<SaveRank>(); }
+const std::vector<const BoolOption*>& DefaultOrder() { return Ranked<Number>(); }
+const std::vector<const BoolOption*>& SummaryOrder() { return Ranked<SummaryRank>(); }
+const std::vector<const BoolOption*>& RunOrder() { return Ranked<RunRank>(); }
 
 const PathListNames SearchPaths{&TForm2::SearchPathList, L"Pathnum", L"Patha", L"Pathb"};
 const PathListNames ExcludePaths{&TForm2::ExcludePathList, L"Pathexnum", L"Pathexa", L"Pathexb"};
