@@ -94,15 +94,11 @@ void Control::SetVisible(bool v) {
 }
 
 void Control::SetEnabled(bool v) {
-    if (v == enabled_) return;
-    enabled_ = v;
-    Notify(Change::Enabled);
+    Assign(enabled_, v, Change::Enabled);
 }
 
 void Control::SetCaption(const std::wstring& c) {
-    if (c == caption_) return;
-    caption_ = c;
-    Notify(Change::Caption);
+    Assign(caption_, c, Change::Caption);
 }
 
 void Control::SetHint(const std::wstring& h) {

@@ -130,6 +130,14 @@ public:
 
 protected:
     void Notify(Change what, int index = -1);
+    // A property takes a new value and the peer hears of it; nothing happens when the
+    // value is the one it has.
+    template <typename T>
+    void Assign(T& property, const T& value, Change what, int index = -1) {
+        if (property == value) return;
+        property = value;
+        Notify(what, index);
+    }
     virtual void Resized();
 
 private:

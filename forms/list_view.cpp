@@ -56,17 +56,11 @@ int ListView::FindCaption(const std::wstring& caption) const {
 }
 
 void ListView::SetChecked(int i, bool on) {
-    auto& item = items_.at(static_cast<size_t>(i));
-    if (item.checked == on) return;
-    item.checked = on;
-    Notify(Change::ItemChanged, i);
+    Assign(items_.at(static_cast<size_t>(i)).checked, on, Change::ItemChanged, i);
 }
 
 void ListView::SetImageIndex(int i, int image) {
-    auto& item = items_.at(static_cast<size_t>(i));
-    if (item.imageIndex == image) return;
-    item.imageIndex = image;
-    Notify(Change::ItemChanged, i);
+    Assign(items_.at(static_cast<size_t>(i)).imageIndex, image, Change::ItemChanged, i);
 }
 
 void ListView::SetSelected(int i, bool on) {

@@ -8,17 +8,11 @@ void StatusBar::SetPanels(std::vector<StatusPanel> panels) {
 }
 
 void StatusBar::SetPanelText(int i, const std::wstring& text) {
-    auto& p = panels_.at(static_cast<size_t>(i));
-    if (p.text == text) return;
-    p.text = text;
-    Notify(Change::Text, i);
+    Assign(panels_.at(static_cast<size_t>(i)).text, text, Change::Text, i);
 }
 
 void StatusBar::SetPanelWidth(int i, int width) {
-    auto& p = panels_.at(static_cast<size_t>(i));
-    if (p.width == width) return;
-    p.width = width;
-    Notify(Change::Panels);
+    Assign(panels_.at(static_cast<size_t>(i)).width, width, Change::Panels);
 }
 
 } // namespace forms
