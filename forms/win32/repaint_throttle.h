@@ -32,6 +32,13 @@ public:
     void Shown() { lastShown_ = GetTickCount(); }
     bool Armed() const { return armed_; }
     bool IsTimer(UINT msg, WPARAM wp) const { return msg == WM_TIMER && wp == timer_; }
+    // A tick of the timer is answered with 0 and is the caller's to show what waits;
+    // false for any other message.
+    bool TimerAnswered(UINT msg, WPARAM wp, LRESULT& result) const {
+        if (!IsTimer(msg, wp)) return false;
+        result = 0;
+        return true;
+    }
     void SetInterval(DWORD interval) { interval_ = interval; }
 
 private:

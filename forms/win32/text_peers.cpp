@@ -129,12 +129,9 @@ void ProgressBarPeer::Apply(Change what, int index) {
 }
 
 bool ProgressBarPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-    if (throttle_.IsTimer(msg, wp)) {
-        ShowPosition();
-        result = 0;
-        return true;
-    }
-    return Win32Peer::OnMessage(msg, wp, lp, result);
+    if (!throttle_.TimerAnswered(msg, wp, result)) return Win32Peer::OnMessage(msg, wp, lp, result);
+    ShowPosition();
+    return true;
 }
 
 RichEditPeer::RichEditPeer(Resources& resources, Application& app, RichEdit& edit)
@@ -235,12 +232,9 @@ void StatusBarPeer::ScaleChanged() {
 }
 
 bool StatusBarPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-    if (throttle_.IsTimer(msg, wp)) {
-        FlushPending();
-        result = 0;
-        return true;
-    }
-    return Win32Peer::OnMessage(msg, wp, lp, result);
+    if (!throttle_.TimerAnswered(msg, wp, result)) return Win32Peer::OnMessage(msg, wp, lp, result);
+    FlushPending();
+    return true;
 }
 
 } // namespace forms::win32
