@@ -22,6 +22,16 @@ void RedNote(forms::Label& label, int left, int top, const std::wstring& caption
     label.SetFont(f);
 }
 
+// A box the user types names into, its hint shown, with the red "(input carefully)"
+// beside it.
+void NamesEdit(forms::Edit& edit, int left, int top, int width, const std::wstring& hint,
+               forms::Label& note) {
+    Place(edit, left, top, width, 21);
+    edit.SetHint(hint);
+    edit.SetShowHint(true);
+    RedNote(note, left + width + 6, top + 4, L"(input carefully)");
+}
+
 } // namespace
 
 TForm2::TForm2(forms::Application& app, platform::Services& services)
@@ -82,17 +92,11 @@ void TForm2::LayOutFilters() {
     Place(GroupBox1, 6, 4, 337, 92, L"CLean file types ");
 
     Place(Label1, 8, 108, 90, 13, L"Other file types: ");
-    Place(Edit4, 100, 104, 140, 21);
-    Edit4.SetHint(L"input extension part of file to be cleaned");
-    Edit4.SetShowHint(true);
-    RedNote(Label5, 246, 108, L"(input carefully)");
+    NamesEdit(Edit4, 100, 104, 140, L"input extension part of file to be cleaned", Label5);
     Place(Label6, 8, 132, 330, 13, L"Use ';' to seperate. Such as  obj;gss;pih  ");
 
     Place(GroupBox2, 6, 156, 337, 88, L"Clean File by FULL filename ");
-    Place(Edit1, 10, 22, 220, 21);
-    Edit1.SetHint(L"input full filename to be cleaned");
-    Edit1.SetShowHint(true);
-    RedNote(Label7, 236, 26, L"(input carefully)");
+    NamesEdit(Edit1, 10, 22, 220, L"input full filename to be cleaned", Label7);
     Place(Label8, 10, 52, 310, 13, L"Use ';' to seperate each full filename ");
 }
 
