@@ -166,6 +166,37 @@ std::vector<Figure> TreeDelete(ProgramHarness& program, const Sizes& s) {
     return {Compare("tree-delete", 1.3, ours, raw), gap};
 }
 
+// Measures each top folder of a temporary folder as an analysis does, against a raw
+// listing that sums the same sizes.
+Figure Analyze(ProgramHarness& program, const Sizes& s) {
+    const std::wstring root = s.root + L"\\analyze";
+    BuildTree(root, s.tree, Part::Everything);
+    RawList(root); // the first listing fills the system's caches for both
+    engine::CleanRun& run = program.Run();
+    std::vector<double> raw, ours;
+    for (int r = 0; r < s.repetitions; ++r) {
+        std::uint64_t rawBytes = 0;
+        run.Measuring().Reset();
+        program.BeginRun(false);
+        const Turns t = TakeTurns(
+            s.tree,
+            [&](int top) { return TimeOf([&] { rawBytes += RawListBytes(TopFolder(root, top)); }); },
+            [&](int top) {
+                const std::wstring folder = engine::WithBackslash(TopFolder(root, top));
+                engine::Primitives::ActionScope measuring(run.Walkers(), run.Measuring());
+                return TimeOf([&] { run.Walkers().DeleteFolderTree(folder, engine::Top::Keep); });
+            });
+        program.EndRun();
+        const engine::Accounting& m = run.Measured();
+        Expect(m.PermanentBytes == rawBytes, "analyze measured " + std::to_string(m.PermanentBytes) +
+                                                 " bytes, the listing " + std::to_string(rawBytes));
+        Expect(RawList(root) == std::size_t(s.tree.Files()), "analyze deleted files");
+        raw.push_back(t.raw);
+        ours.push_back(t.ours);
+    }
+    return Compare("analyze", 1.2, ours, raw);
+}
+
 namespace {
 
 // Recycling takes a shell call per file whose time swings with the desktop process

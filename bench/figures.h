@@ -31,6 +31,7 @@ Figure ScanNoMatch(ProgramHarness& program, const Sizes& sizes);
 Figure ScanDelete(ProgramHarness& program, const Sizes& sizes);
 // tree-delete and stop-latency, which is measured during it.
 std::vector<Figure> TreeDelete(ProgramHarness& program, const Sizes& sizes);
+Figure Analyze(ProgramHarness& program, const Sizes& sizes);
 Figure Recycle(ProgramHarness& program, const Sizes& sizes);
 // rows-time and rows-memory.
 std::vector<Figure> ResultRows(ProgramHarness& program, const Sizes& sizes);

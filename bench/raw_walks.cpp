@@ -62,6 +62,16 @@ std::size_t RawList(const std::wstring& folder) {
     return files;
 }
 
+std::uint64_t RawListBytes(const std::wstring& folder) {
+    std::uint64_t bytes = 0;
+    auto visit = [&](const std::wstring&, const WIN32_FIND_DATAW& data) {
+        if (!IsFolder(data))
+            bytes += (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    };
+    Walk(folder, visit);
+    return bytes;
+}
+
 std::size_t RawDeleteMatching(const std::wstring& folder, const std::wstring& suffix) {
     std::size_t deleted = 0;
     auto visit = [&](const std::wstring& full, const WIN32_FIND_DATAW& data) {
