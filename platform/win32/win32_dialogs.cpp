@@ -7,6 +7,8 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include "platform/win32/system_error.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/win32_platform.h"
 
@@ -87,7 +89,9 @@ std::vector<std::wstring> Win32Dialogs::OpenFiles() {
     ofn.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST |
                 OFN_NOCHANGEDIR;
     // Cancelled, or more chosen than the buffer holds: nothing is added either way.
-    if (!::GetOpenFileNameW(&ofn)) return {};
+    auto* open = CommonDialogLibrary().Find<decltype(::GetOpenFileNameW)>("GetOpenFileNameW");
+    if (!open) ThrowSystemError(::GetLastError());
+    if (!open(&ofn)) return {};
     return SplitSelection(buffer);
 }
 

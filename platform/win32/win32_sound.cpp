@@ -4,6 +4,8 @@
 // After windows.h, which it builds on; the lean headers leave it out.
 #include <mmsystem.h>
 
+#include "platform/win32/system_library.h"
+
 namespace platform::win32 {
 
 void Win32Sound::Play(const std::wstring& nameOrPath) {
@@ -13,7 +15,9 @@ void Win32Sound::Play(const std::wstring& nameOrPath) {
     // sound alias first and then as a file.
     const bool isPath = nameOrPath.find(L'\\') != std::wstring::npos;
     const DWORD flags = SND_SYNC | (isPath ? SND_FILENAME | SND_NODEFAULT : 0);
-    ::PlaySoundW(nameOrPath.c_str(), nullptr, flags);
+    // Without the library nothing plays, as with a sound file that is missing.
+    if (auto* play = MultimediaLibrary().Find<decltype(::PlaySoundW)>("PlaySoundW"))
+        play(nameOrPath.c_str(), nullptr, flags);
 }
 
 } // namespace platform::win32

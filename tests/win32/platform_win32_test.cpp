@@ -12,9 +12,15 @@
 
 #include "platform/paths.h"
 #include "platform/win32/short_date_pattern.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/windows_api.h"
 #include "platform/win32/win32_platform.h"
+
+// After windows.h, which they build on.
+#include <commdlg.h>
+#include <mmsystem.h>
+#include <shlwapi.h>
 
 namespace platform::win32 {
 namespace {
@@ -415,6 +421,32 @@ TEST(InstancesWin32Test, AMarkSeesAnotherOfTheSameNameUntilItIsGone) {
         EXPECT_FALSE(instances.Mark(name + L".other")->TakenElsewhere());
     }
     EXPECT_FALSE(instances.Mark(name)->TakenElsewhere());
+}
+
+TEST(SystemLibraryTest, FunctionsComeFromTheSystemFolderAndUnknownOnesAreNull) {
+    auto* format =
+        SystemLibrary(L"shlwapi.dll").Find<decltype(::StrFormatByteSizeW)>("StrFormatByteSizeW");
+    ASSERT_NE(format, nullptr);
+    wchar_t text[64] = L"";
+    ASSERT_NE(format(1024, text, 64), nullptr);
+    EXPECT_NE(std::wstring(text), L"");
+
+    HMODULE module = nullptr;
+    ASSERT_TRUE(::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                                         GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                                     reinterpret_cast<LPCWSTR>(format), &module));
+    wchar_t path[MAX_PATH], system[MAX_PATH];
+    ASSERT_GT(::GetModuleFileNameW(module, path, MAX_PATH), 0u);
+    ASSERT_GT(::GetSystemDirectoryW(system, MAX_PATH), 0u);
+    EXPECT_EQ(::CompareStringOrdinal(path, -1, (std::wstring(system) + L"\\shlwapi.dll").c_str(),
+                                     -1, TRUE),
+              CSTR_EQUAL);
+
+    EXPECT_EQ(SystemLibrary(L"shlwapi.dll").Find<void()>("TidyhawkNoSuchFunction"), nullptr);
+    EXPECT_EQ(SystemLibrary(L"tidyhawk-no-such-library.dll").Find<void()>("Anything"), nullptr);
+    EXPECT_NE(MultimediaLibrary().Find<decltype(::PlaySoundW)>("PlaySoundW"), nullptr);
+    EXPECT_NE(CommonDialogLibrary().Find<decltype(::GetOpenFileNameW)>("GetOpenFileNameW"),
+              nullptr);
 }
 
 } // namespace
