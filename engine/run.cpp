@@ -89,7 +89,6 @@ void CleanRun::StartOrAskStopAnalysis() {
         Primitives::ActionScope measuring(walkers_, measuring_);
         RunCategories();
     }
-    State.ItemRowsPhase = false;
     report_.Close(State.StopRequested, c_.status);
     c_.rows.Muted = false;
     ReturnToIdle();
