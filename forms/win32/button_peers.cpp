@@ -74,8 +74,28 @@ constexpr int kGlyphSize = 32;
 } // namespace
 
 void SpeedButtonPeer::LoadGlyph() {
-    // A strip of frames (up, disabled, down) shows its first.
-    glyph_ = Res().Picture(button_.Glyph(), Scale().Pixels(kGlyphSize));
+    // Reading the drawing is all a button that opens enabled needs.
+    glyphSize_ = Scale().Pixels(kGlyphSize);
+    picture_ = Res().BlendedPicture(button_.Glyph(), glyphSize_);
+}
+
+void SpeedButtonPeer::DrawGlyph(HDC dc, const RECT& area, bool disabled) {
+    // Greyed out, and any glyph not read so (a strip of frames, up, disabled and down,
+    // of which the first shows), go through a picture list, made when first needed.
+    const AlphaPicture* picture = disabled ? nullptr : picture_;
+    HIMAGELIST list = picture ? nullptr : Res().Picture(button_.Glyph(), glyphSize_);
+    int cx = glyphSize_, cy = glyphSize_;
+    if (list)
+        ImageList_GetIconSize(list, &cx, &cy);
+    else if (!picture)
+        return;
+    const int x = area.left + (area.right - area.left - cx) / 2;
+    const int y = area.top + (area.bottom - area.top - cy) / 2;
+    if (picture)
+        picture->Draw(dc, x, y);
+    else
+        ImageList_DrawEx(list, 0, dc, x, y, 0, 0, CLR_NONE, CLR_NONE,
+                         disabled ? ILD_BLEND50 : ILD_NORMAL);
 }
 
 void SpeedButtonPeer::ScaleChanged() {
@@ -140,14 +160,7 @@ void SpeedButtonPeer::Draw(const DRAWITEMSTRUCT& dis) {
     const int gap = Scale().Pixels(2);
     RECT text{r.left + gap, r.bottom - tm.tmHeight - 2 * gap, r.right - gap, r.bottom - 2 * gap};
     int glyphBottom = caption.empty() ? r.bottom : text.top;
-    if (glyph_) {
-        int cx = 0, cy = 0;
-        ImageList_GetIconSize(glyph_, &cx, &cy);
-        int x = r.left + (r.right - r.left - cx) / 2 + shift;
-        int y = r.top + (glyphBottom - r.top - cy) / 2 + shift;
-        ImageList_DrawEx(glyph_, 0, dc, x, y, 0, 0, CLR_NONE, CLR_NONE,
-                         disabled ? ILD_BLEND50 : ILD_NORMAL);
-    }
+    DrawGlyph(dc, {r.left + shift, r.top + shift, r.right + shift, glyphBottom + shift}, disabled);
     if (caption.empty()) return;
     OffsetRect(&text, shift, shift);
     SetBkMode(dc, TRANSPARENT);

@@ -146,7 +146,10 @@ bool ImagePeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         result = 0;
         return true;
     }
-    if (msg == WM_SETCURSOR && image_.HandCursor) return SetHandCursor(lp, result);
+    if (msg == WM_SETCURSOR && image_.HandCursor) {
+        PointerOver(wp);
+        return SetHandCursor(lp, result);
+    }
     if (ReportClick(image_, msg)) return false;
     return Win32Peer::OnMessage(msg, wp, lp, result);
 }

@@ -190,14 +190,32 @@ bool FormPeer::ClickById(int id) {
 }
 
 void FormPeer::SetToolTip(HWND tool, const std::wstring& text) {
-    if (!tooltip_) {
-        if (text.empty()) return;
-        tooltip_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                       WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),
-                                       nullptr, Res().Instance(), nullptr));
-        if (!tooltip_) return;
+    if (text.empty())
+        hints_.erase(tool);
+    else
+        hints_[tool] = text;
+    if (tooltip_) GiveToolTip(tool, text);
+}
+
+void FormPeer::EnsureToolTips() {
+    if (tooltip_ || hints_.empty()) return;
+    tooltip_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+                                   Res().Instance(), nullptr));
+    if (!tooltip_) return;
+    for (auto it = hints_.begin(); it != hints_.end();) {
+        // A window gone since its hint was set leaves its hint behind.
+        if (!IsWindow(it->first)) {
+            it = hints_.erase(it);
+            continue;
+        }
+        GiveToolTip(it->first, it->second);
+        ++it;
     }
+}
+
+void FormPeer::GiveToolTip(HWND tool, const std::wstring& text) {
     TTTOOLINFOW ti{};
     ti.cbSize = TTTOOLINFOW_V2_SIZE; // understood by every version of the control
     ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;

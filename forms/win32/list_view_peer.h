@@ -26,6 +26,8 @@ private:
     void EnsureImages();
     void ApplyColumns();
     void FitColumns();
+    // What each auto-sized column gets of the room the fixed ones leave.
+    int AutoColumnWidth(const std::vector<ListColumn>& columns) const;
     void ApplyAllItems();
     // Rows from this one on were added, removed or reordered.
     void ItemsMoved(int from);

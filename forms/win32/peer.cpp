@@ -164,11 +164,25 @@ void Win32Peer::ApplyFont() {
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(control_.GetFont())), FALSE);
 }
 
+namespace {
+
+FormPeer* FormPeerOf(Control& control) {
+    Form* form = control.OwnerForm();
+    return form ? dynamic_cast<FormPeer*>(form->GetPeer()) : nullptr;
+}
+
+} // namespace
+
 void Win32Peer::ApplyHint() {
-    Form* form = control_.OwnerForm();
-    auto* formPeer = form ? dynamic_cast<FormPeer*>(form->GetPeer()) : nullptr;
+    FormPeer* formPeer = FormPeerOf(control_);
     if (!formPeer || formPeer == this) return;
     formPeer->SetToolTip(Handle(), control_.ShowHint() ? control_.Hint() : std::wstring());
+}
+
+void Win32Peer::PointerOver(WPARAM window) {
+    if (reinterpret_cast<HWND>(window) != Handle() || !control_.ShowHint() || control_.Hint().empty())
+        return;
+    if (FormPeer* formPeer = FormPeerOf(control_)) formPeer->EnsureToolTips();
 }
 
 LRESULT Win32Peer::ColorChild(HDC dc) {
@@ -180,6 +194,7 @@ LRESULT Win32Peer::ColorChild(HDC dc) {
 
 bool Win32Peer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     switch (msg) {
+    case WM_SETCURSOR: PointerOver(wp); return false;
     case WM_CONTEXTMENU:
         // Reaches the parents too while no control on the way has a menu of its own.
         if (!ShowContextMenu(lp)) return false;

@@ -71,6 +71,9 @@ protected:
     bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
     HWND ParentHandle() const;
+    // The pointer is over a window (WM_SETCURSOR's): when it is this one and the control
+    // has a hint, the form's hints are made ready, before the window sees the move.
+    void PointerOver(WPARAM window);
     // The brush of what shows behind this control.
     HBRUSH BackgroundBrush() const;
     HBRUSH ParentBrush() const;
@@ -84,7 +87,8 @@ protected:
     virtual int TextMargin() const { return -1; }
     // Shows the text on two lines, or back on one.
     virtual void SetWrapped(bool) {}
-    void ApplyFont();
+    // Gives the window the control's font at this scale.
+    virtual void ApplyFont();
     // For transparent-looking children: the parent's background, the control's ink.
     LRESULT ColorChild(HDC dc);
 

@@ -1,6 +1,7 @@
 #pragma once
 // One peer class per control kind. Each creates its window in its constructor and
 // mirrors the state its control kind adds.
+#include <map>
 #include <memory>
 
 #include "forms/controls.h"
@@ -20,7 +21,11 @@ public:
     Form& GetForm() const { return form_; }
     const DisplayScale& Scale() const override { return scale_; }
     void ShowNative();
+    // The hint shown over one of the form's windows; empty: none.
     void SetToolTip(HWND tool, const std::wstring& text);
+    // The hints' window is made the first time the pointer comes over a window with a
+    // hint, not while the form opens: until then the hints wait here.
+    void EnsureToolTips();
     static DWORD Style(const Form& form);
     static DWORD ExStyle(const Form& form);
 
@@ -37,9 +42,11 @@ private:
     void ChangeScale(int dpi, const RECT& bounds);
     LRESULT DefaultButtonId() const;
     bool ClickById(int id);
+    void GiveToolTip(HWND tool, const std::wstring& text);
 
     Form& form_;
     DisplayScale scale_;
+    std::map<HWND, std::wstring> hints_;
     UniqueWindow tooltip_;
     HWND lastFocus_ = nullptr;
 };
@@ -153,14 +160,18 @@ public:
 
 protected:
     void Apply(Change what, int index) override;
+    // The face is drawn here, in the control's font: the window's own is never used.
+    void ApplyFont() override {}
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
 private:
     void LoadGlyph();
     void Draw(const DRAWITEMSTRUCT& dis);
+    void DrawGlyph(HDC dc, const RECT& area, bool disabled);
     SpeedButton& button_;
-    HIMAGELIST glyph_ = nullptr; // shared, owned by the resources
+    int glyphSize_ = 0;
+    const AlphaPicture* picture_ = nullptr; // shared, owned by the resources
     bool hot_ = false;
 };
 

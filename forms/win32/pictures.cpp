@@ -1,5 +1,6 @@
 #include "forms/win32/pictures.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <utility>
 
@@ -94,7 +95,72 @@ UniqueImageList LoadBitmapStrip(HINSTANCE instance, int id, int size) {
     return list;
 }
 
+// The data of a resource, and its length; null when there is none.
+const BYTE* ResourceData(HINSTANCE instance, const wchar_t* name, const wchar_t* type,
+                         DWORD& bytes) {
+    HRSRC found = FindResourceW(instance, name, type);
+    HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
+    bytes = found ? SizeofResource(instance, found) : 0;
+    return loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
+}
+
 } // namespace
+
+std::unique_ptr<AlphaPicture> AlphaPicture::Load(HINSTANCE instance, int id, int size) {
+    if (id <= 0 || size <= 0) return nullptr;
+    DWORD bytes = 0;
+    const BYTE* group = ResourceData(instance, MAKEINTRESOURCEW(id), RT_GROUP_ICON, bytes);
+    if (!group) return nullptr;
+    const int drawingId = LookupIconIdFromDirectoryEx(const_cast<BYTE*>(group), TRUE, size, size,
+                                                      LR_DEFAULTCOLOR);
+    const BYTE* drawing = drawingId > 0 ? ResourceData(instance, MAKEINTRESOURCEW(drawingId),
+                                                       RT_ICON, bytes)
+                                        : nullptr;
+    // A drawing is a bitmap header, twice as high as the picture (its mask follows the
+    // colours), then the rows of colour from the bottom up.
+    const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(drawing);
+    const std::size_t pixels = static_cast<std::size_t>(size) * static_cast<std::size_t>(size);
+    if (!header || bytes < sizeof *header || header->biSize < sizeof *header ||
+        header->biWidth != size || header->biHeight != 2 * size || header->biBitCount != 32 ||
+        header->biCompression != BI_RGB || bytes < header->biSize + pixels * 4)
+        return nullptr;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = size;
+    info.bmiHeader.biHeight = -size; // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !bits) return nullptr;
+    const auto* from = reinterpret_cast<const std::uint32_t*>(drawing + header->biSize);
+    auto* to = static_cast<std::uint32_t*>(bits);
+    bool hasAlpha = false;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const std::uint32_t p = from[static_cast<std::size_t>(size - 1 - y) * size + x];
+            const std::uint32_t a = p >> 24;
+            if (a != 0) hasAlpha = true;
+            auto scaled = [a](std::uint32_t c) { return (c * a + 127) / 255; };
+            to[static_cast<std::size_t>(y) * size + x] = (a << 24) |
+                                                        (scaled((p >> 16) & 0xFF) << 16) |
+                                                        (scaled((p >> 8) & 0xFF) << 8) |
+                                                        scaled(p & 0xFF);
+        }
+    }
+    // An alpha of 0 throughout is an old drawing whose transparency is its mask.
+    if (!hasAlpha) return nullptr;
+    return std::unique_ptr<AlphaPicture>(new AlphaPicture(std::move(bitmap), size));
+}
+
+void AlphaPicture::Draw(HDC dc, int x, int y) const {
+    UniqueMemoryDC memory(CreateCompatibleDC(dc));
+    if (!memory) return;
+    SelectedObject selected(memory.Get(), bitmap_.Get());
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    GdiAlphaBlend(dc, x, y, size_, size_, memory.Get(), 0, 0, size_, size_, blend);
+}
 
 UniqueImageList LoadPictures(HINSTANCE instance, int firstId, int maxCount, int size) {
     if (firstId <= 0) return {};

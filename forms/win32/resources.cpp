@@ -46,6 +46,13 @@ HIMAGELIST Resources::Picture(int id, int size) {
     return it->second.Get();
 }
 
+const AlphaPicture* Resources::BlendedPicture(int id, int size) {
+    auto key = std::make_pair(id, size);
+    auto it = blended_.find(key);
+    if (it == blended_.end()) it = blended_.emplace(key, AlphaPicture::Load(instance_, id, size)).first;
+    return it->second.get();
+}
+
 HBRUSH Resources::BrushFor(std::uint32_t color) {
     auto it = brushes_.find(color);
     if (it != brushes_.end()) return it->second.Get();

@@ -9,6 +9,7 @@
 
 #include "forms/control.h"
 #include "forms/win32/handles.h"
+#include "forms/win32/pictures.h"
 
 namespace forms::win32 {
 
@@ -36,6 +37,9 @@ public:
     // LoadPictures), read the first time it is asked for and shared by every peer that
     // shows it; null when there is none.
     HIMAGELIST Picture(int id, int size);
+    // The same picture, when it is an icon with a drawing for exactly that size with
+    // its own transparency (see AlphaPicture): cheaper to read; else null.
+    const AlphaPicture* BlendedPicture(int id, int size);
 
     // Each child window gets its own id, so the dialog manager can name it.
     int NextId() { return nextId_++; }
@@ -46,6 +50,7 @@ private:
     std::map<std::tuple<std::wstring, int, bool, int>, UniqueFont> fonts_;
     std::map<std::uint32_t, UniqueBrush> brushes_;
     std::map<std::pair<int, int>, UniqueImageList> pictures_;
+    std::map<std::pair<int, int>, std::unique_ptr<AlphaPicture>> blended_;
 };
 
 // The colour a control shows: its own, or its parent's when it takes the parent's.

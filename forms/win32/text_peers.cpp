@@ -18,7 +18,10 @@ void LabelPeer::SetWrapped(bool on) {
 }
 
 bool LabelPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-    if (msg == WM_SETCURSOR && label_.HandCursor) return SetHandCursor(lp, result);
+    if (msg == WM_SETCURSOR && label_.HandCursor) {
+        PointerOver(wp);
+        return SetHandCursor(lp, result);
+    }
     return Win32Peer::OnMessage(msg, wp, lp, result);
 }
 

@@ -60,6 +60,41 @@ private:
     UINT_PTR next_ = 1;
 };
 
+// The peer of a hidden control whose window is not made yet.
+class DeferredPeer : public Peer {
+public:
+    DeferredPeer(Win32Backend& backend, Control& control) : backend_(backend), control_(control) {}
+
+    void Changed(Change what, int) override {
+        // Replaces this peer: nothing of it may be used after.
+        if (what == Change::Visible && control_.Visible()) backend_.Realize(control_, false);
+    }
+
+private:
+    Win32Backend& backend_;
+    Control& control_;
+};
+
+namespace {
+
+bool Deferred(const Control& control) {
+    return dynamic_cast<const DeferredPeer*>(control.GetPeer()) != nullptr;
+}
+
+// The window a control's window comes after among its siblings: the one of the nearest
+// control before it that has one (backdrop pictures lie under all and do not count).
+HWND WindowBefore(Control& control) {
+    HWND after = HWND_TOP;
+    for (Control* sibling : control.Parent()->Children()) {
+        if (sibling == &control) break;
+        auto* peer = dynamic_cast<Win32Peer*>(sibling->GetPeer());
+        if (peer && peer->Handle() && !dynamic_cast<ImagePeer*>(peer)) after = peer->Handle();
+    }
+    return after;
+}
+
+} // namespace
+
 } // namespace win32
 
 namespace {
@@ -133,25 +168,56 @@ win32::FormPeer& Win32Backend::EnsurePeers(Form& form) {
         if (std::find(forms_.begin(), forms_.end(), &form) == forms_.end()) forms_.push_back(&form);
     }
     std::vector<Control*> created;
-    CreatePeers(form, created);
-    for (Control* c : created)
-        static_cast<win32::Win32Peer*>(c->GetPeer())->Connected();
+    CreatePeers(form, created, false);
+    Connect(created);
     if (!created.empty()) win32::FitTextsBelow(form);
     return *peer;
 }
 
-void Win32Backend::CreatePeers(Control& parent, std::vector<Control*>& created) {
+void Win32Backend::CreatePeers(Control& parent, std::vector<Control*>& created, bool hiddenToo) {
     for (Control* child : parent.Children()) {
-        if (!child->GetPeer()) {
+        const bool deferred = win32::Deferred(*child);
+        if (!child->GetPeer() || (deferred && hiddenToo)) {
+            if (!child->Visible() && !hiddenToo) {
+                child->SetPeer(std::make_unique<win32::DeferredPeer>(*this, *child));
+                continue;
+            }
             child->SetPeer(win32::CreatePeer(*resources_, parent.OwnerForm()->App(), *child));
             created.push_back(child);
+        } else if (deferred) {
+            continue;
         }
-        CreatePeers(*child, created);
+        CreatePeers(*child, created, hiddenToo);
     }
 }
 
+void Win32Backend::Realize(Control& control, bool hiddenToo) {
+    Control& parent = *control.Parent();
+    control.SetPeer(win32::CreatePeer(*resources_, parent.OwnerForm()->App(), control));
+    auto& peer = static_cast<win32::Win32Peer&>(*control.GetPeer());
+    SetWindowPos(peer.Handle(), win32::WindowBefore(control), 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    std::vector<Control*> created{&control};
+    CreatePeers(control, created, hiddenToo);
+    Connect(created);
+    win32::FitTextsBelow(parent);
+}
+
+void Win32Backend::Connect(const std::vector<Control*>& created) {
+    for (Control* c : created)
+        static_cast<win32::Win32Peer*>(c->GetPeer())->Connected();
+}
+
 HWND Win32Backend::HandleOf(Control& control) {
-    if (Form* form = control.OwnerForm()) EnsurePeers(*form);
+    Form* form = control.OwnerForm();
+    if (!form) return nullptr;
+    EnsurePeers(*form);
+    // Asked for, a hidden control's window is made now, with everything inside the
+    // outermost hidden control around it.
+    Control* outermost = nullptr;
+    for (Control* c = &control; c != form; c = c->Parent())
+        if (win32::Deferred(*c)) outermost = c;
+    if (outermost) Realize(*outermost, true);
     auto* window = dynamic_cast<win32::Window*>(control.GetPeer());
     return window ? window->Handle() : nullptr;
 }

@@ -10,13 +10,17 @@
 namespace forms {
 
 namespace win32 {
+class DeferredPeer;
 class FormPeer;
 class Resources;
 class TimerWindow;
 } // namespace win32
 
 // Forms as native windows. A form's windows are made the first time it is shown (or
-// its handle is asked for); from then on every control has a peer that mirrors it.
+// its handle is asked for); from then on every control has a peer that mirrors it. A
+// hidden control's window, and those of the controls inside it, wait until it is first
+// shown or its handle is asked for: most hidden controls never show, and each window
+// costs the opening of its form a millisecond or more.
 // The back end must outlive the forms and timers that use it.
 class Win32Backend : public Backend {
 public:
@@ -46,8 +50,16 @@ public:
     HWND HandleOf(Control& control);
 
 private:
+    friend class win32::DeferredPeer;
+
     win32::FormPeer& EnsurePeers(Form& form);
-    void CreatePeers(Control& parent, std::vector<Control*>& created);
+    // Peers for the controls below parent that have none, or only a stand-in when
+    // hiddenToo; a hidden one gets a stand-in, and the controls inside it nothing yet.
+    void CreatePeers(Control& parent, std::vector<Control*>& created, bool hiddenToo);
+    // Makes the windows of a control that has a stand-in, and of those inside it, in
+    // their place among its siblings' windows.
+    void Realize(Control& control, bool hiddenToo);
+    void Connect(const std::vector<Control*>& created);
     void Dispatch(MSG& msg);
     // Disables the other shown forms for a modal one; returns those it disabled.
     std::vector<HWND> DisableOtherForms(const Form& modal);

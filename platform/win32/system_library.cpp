@@ -27,4 +27,19 @@ SystemLibrary& MultimediaLibrary() {
     return library;
 }
 
+SystemLibrary& ShellLibrary() {
+    static SystemLibrary library(L"shell32.dll");
+    return library;
+}
+
+SystemLibrary& ShellUtilityLibrary() {
+    static SystemLibrary library(L"shlwapi.dll");
+    return library;
+}
+
+SystemLibrary& OleLibrary() {
+    static SystemLibrary library(L"ole32.dll");
+    return library;
+}
+
 } // namespace platform::win32

@@ -1,9 +1,9 @@
 #pragma once
 // System libraries the program needs only now and then (the file-open dialog, the end
-// sound) are loaded when one of their functions is first called. Every library the
-// program is linked to is mapped and set up at launch, before the window can show;
-// these two bring more libraries with them (the printer spooler, the sound drivers'
-// manager).
+// sound, the shell's file operations and folders) are loaded when one of their
+// functions is first called. Every library the program is linked to is mapped and set
+// up at launch, before the window can show; these bring more libraries with them (the
+// printer spooler, the sound drivers' manager, COM and the shell's own helpers).
 #include "platform/win32/unique_handle.h"
 
 namespace platform::win32 {
@@ -37,5 +37,12 @@ private:
 SystemLibrary& CommonDialogLibrary();
 // winmm.dll: PlaySoundW.
 SystemLibrary& MultimediaLibrary();
+// shell32.dll: file operations, the recycle bins, special folders, the folder browser,
+// file icons, opening documents.
+SystemLibrary& ShellLibrary();
+// shlwapi.dll: StrFormatByteSizeW.
+SystemLibrary& ShellUtilityLibrary();
+// ole32.dll: OLE for the folder browser, and the memory the shell hands out.
+SystemLibrary& OleLibrary();
 
 } // namespace platform::win32

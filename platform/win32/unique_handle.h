@@ -5,8 +5,6 @@
 
 #include "platform/win32/windows_api.h"
 
-#include <objbase.h>
-#include <shtypes.h>
 
 namespace platform::win32 {
 
@@ -58,8 +56,6 @@ using UniqueLocalMemory = UniqueHandle<HLOCAL, CloseWith<&::LocalFree>>;
 using UniqueFind = UniqueHandle<HANDLE, CloseWith<&::FindClose>>;
 // The service manager or one service.
 using UniqueServiceHandle = UniqueHandle<SC_HANDLE, CloseWith<&::CloseServiceHandle>>;
-// A shell item list.
-using UniqueItemIdList = UniqueHandle<LPITEMIDLIST, CloseWith<&::CoTaskMemFree>>;
 // A file, process or other kernel object.
 using UniqueKernelObject = UniqueHandle<HANDLE, CloseWith<&::CloseHandle>>;
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/win32/sized_text.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/win32_platform.h"
 
 namespace platform::win32 {
@@ -42,7 +43,9 @@ std::wstring Win32Locale::ShortByteSize(std::uint64_t bytes) {
     const LONGLONG count =
         bytes > static_cast<std::uint64_t>(INT64_MAX) ? INT64_MAX : static_cast<LONGLONG>(bytes);
     wchar_t text[64] = {};
-    if (!::StrFormatByteSizeW(count, text, 64)) return {};
+    static auto* const format =
+        ShellUtilityLibrary().Find<decltype(::StrFormatByteSizeW)>("StrFormatByteSizeW");
+    if (!format || !format(count, text, 64)) return {};
     return text;
 }
 

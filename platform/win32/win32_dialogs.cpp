@@ -20,16 +20,27 @@ namespace {
 // one set up for another apartment model keeps its own and is left alone.
 class OleScope {
 public:
-    OleScope() : initialized_(SUCCEEDED(::OleInitialize(nullptr))) {}
+    OleScope() {
+        auto* initialize = OleLibrary().Find<decltype(::OleInitialize)>("OleInitialize");
+        uninitialize_ = OleLibrary().Find<decltype(::OleUninitialize)>("OleUninitialize");
+        initialized_ = initialize && uninitialize_ && SUCCEEDED(initialize(nullptr));
+    }
     ~OleScope() {
-        if (initialized_) ::OleUninitialize();
+        if (initialized_) uninitialize_();
     }
     OleScope(const OleScope&) = delete;
     OleScope& operator=(const OleScope&) = delete;
 
 private:
-    bool initialized_;
+    decltype(::OleUninitialize)* uninitialize_ = nullptr;
+    bool initialized_ = false;
 };
+
+// A shell item list, whose memory goes back to COM's allocator.
+void FreeItemIdList(LPITEMIDLIST list) {
+    if (auto* free = OleLibrary().Find<decltype(::CoTaskMemFree)>("CoTaskMemFree")) free(list);
+}
+using UniqueItemIdList = UniqueHandle<LPITEMIDLIST, CloseWith<&FreeItemIdList>>;
 
 constexpr UINT kBrowseFlags = BIF_STATUSTEXT | BIF_VALIDATE | BIF_NEWDIALOGSTYLE;
 static_assert(kBrowseFlags == 0x64, "status text, validate and the new dialog style");
@@ -65,11 +76,14 @@ std::wstring Win32Dialogs::BrowseForFolder(const std::wstring& title) {
     info.pszDisplayName = displayName;
     info.lpszTitle = title.c_str();
     info.ulFlags = kBrowseFlags;
-    UniqueItemIdList chosen(::SHBrowseForFolderW(&info));
+    auto* browse = ShellLibrary().Find<decltype(::SHBrowseForFolderW)>("SHBrowseForFolderW");
+    auto* pathOf = ShellLibrary().Find<decltype(::SHGetPathFromIDListW)>("SHGetPathFromIDListW");
+    if (!browse || !pathOf) ThrowSystemError(::GetLastError());
+    UniqueItemIdList chosen(browse(&info));
     if (!chosen) return {};
     // Items outside the file system (a printer, the control panel) have no path.
     wchar_t path[MAX_PATH] = {};
-    if (!::SHGetPathFromIDListW(chosen.Get(), path)) return {};
+    if (!pathOf(chosen.Get(), path)) return {};
     return path;
 }
 
@@ -99,8 +113,9 @@ int Win32Dialogs::SmallIconIndex(const std::wstring& path) {
     SHFILEINFOW info{};
     // With the system-index flag the result is the image list, and no icon handle is
     // made that would need destroying.
-    if (!::SHGetFileInfoW(path.c_str(), 0, &info, sizeof info,
-                          SHGFI_SYSICONINDEX | SHGFI_SMALLICON))
+    static auto* const fileInfo = ShellLibrary().Find<decltype(::SHGetFileInfoW)>("SHGetFileInfoW");
+    if (!fileInfo || !fileInfo(path.c_str(), 0, &info, sizeof info,
+                               SHGFI_SYSICONINDEX | SHGFI_SMALLICON))
         return 0;
     return info.iIcon;
 }

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "platform/win32/system_library.h"
 #include "platform/win32/win32_platform.h"
 
 namespace platform::win32 {
@@ -24,7 +25,9 @@ std::optional<RecycleBinContents> Win32DiskSpace::RecycleBins() {
     SHQUERYRBINFO info{};
     info.cbSize = sizeof(info);
     // No root path: the bins of every drive, added up by the shell.
-    if (FAILED(::SHQueryRecycleBinW(nullptr, &info))) return std::nullopt;
+    static auto* const query =
+        ShellLibrary().Find<decltype(::SHQueryRecycleBinW)>("SHQueryRecycleBinW");
+    if (!query || FAILED(query(nullptr, &info))) return std::nullopt;
     return RecycleBinContents{static_cast<std::uint64_t>(info.i64Size),
                               static_cast<std::uint64_t>(info.i64NumItems)};
 }

@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include "platform/win32/long_path.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/win32_platform.h"
 
@@ -40,7 +41,9 @@ std::optional<std::wstring> Win32Shell::SpecialFolder(int csidl) {
     // A folder without a file-system path fails the call either way.
     // The call's contract is a MAX_PATH buffer; it cannot return anything longer.
     wchar_t path[MAX_PATH] = {};
-    if (FAILED(::SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path)) ||
+    static auto* const folderPath =
+        ShellLibrary().Find<decltype(::SHGetFolderPathW)>("SHGetFolderPathW");
+    if (!folderPath || FAILED(folderPath(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path)) ||
         path[0] == L'\0')
         return std::nullopt;
     return std::wstring(path);
@@ -57,7 +60,10 @@ int Win32Shell::DeleteWithShell(const std::wstring& path, bool toRecycleBin) {
     operation.pFrom = from.c_str();
     operation.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI;
     if (toRecycleBin) operation.fFlags |= FOF_ALLOWUNDO;
-    int result = ::SHFileOperationW(&operation);
+    static auto* const fileOperation =
+        ShellLibrary().Find<decltype(::SHFileOperationW)>("SHFileOperationW");
+    if (!fileOperation) return static_cast<int>(::GetLastError());
+    int result = fileOperation(&operation);
     if (result == 0 && operation.fAnyOperationsAborted) return ERROR_CANCELLED;
     return result;
 }
@@ -65,14 +71,18 @@ int Win32Shell::DeleteWithShell(const std::wstring& path, bool toRecycleBin) {
 bool Win32Shell::EmptyRecycleBins(WindowHandle owner) {
     // No question, as the user already chose this; the progress shows, so a large bin
     // is seen to be emptied.
-    return ::SHEmptyRecycleBinW(static_cast<HWND>(owner), nullptr, SHERB_NOCONFIRMATION) == S_OK;
+    static auto* const empty =
+        ShellLibrary().Find<decltype(::SHEmptyRecycleBinW)>("SHEmptyRecycleBinW");
+    return empty && empty(static_cast<HWND>(owner), nullptr, SHERB_NOCONFIRMATION) == S_OK;
 }
 
 bool Win32Shell::OpenDocument(const std::wstring& path) {
     // An empty name would open whatever the shell takes for the current folder.
     if (path.empty()) return false;
     // Results above 32 are success; smaller ones are the old error codes.
-    HINSTANCE result = ::ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOW);
+    static auto* const execute = ShellLibrary().Find<decltype(::ShellExecuteW)>("ShellExecuteW");
+    if (!execute) return false;
+    HINSTANCE result = execute(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOW);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 

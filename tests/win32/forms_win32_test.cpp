@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -185,6 +187,121 @@ TEST_F(Win32FormsTest, ControlChangesReachTheirWindows) {
     EXPECT_FALSE(IsWindowVisible(check));
     form.SetCaption(L"Renamed");
     EXPECT_EQ(TextOf(backend.HandleOf(form)), L"Renamed");
+}
+
+// --- Windows are made when they are needed -------------------------------------------
+
+class LaterTestForm : public Form {
+public:
+    explicit LaterTestForm(Application& app) : Form(app, L"LaterTestForm") {
+        SetBounds({40, 40, 320, 200});
+        first.SetBounds({8, 8, 120, 20});
+        first.SetCaption(L"First");
+        later.SetBounds({8, 32, 200, 40});
+        later.SetVisible(false);
+        inside.SetBounds({4, 4, 120, 20});
+        inside.SetCaption(L"Inside");
+        inside.SetHint(L"Shown when the pointer rests on it");
+        inside.SetShowHint(true);
+        last.SetBounds({8, 80, 120, 20});
+        last.SetCaption(L"Last");
+    }
+    CheckBox first{this, L"First"};
+    Panel later{this, L"Later"};
+    CheckBox inside{&later, L"Inside"};
+    CheckBox last{this, L"Last"};
+};
+
+std::vector<HWND> ChildWindows(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        children.push_back(c);
+    return children;
+}
+
+struct ToolTipSearch {
+    HWND form;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectToolTips(HWND hwnd, LPARAM lp) {
+    auto* search = reinterpret_cast<ToolTipSearch*>(lp);
+    if (ClassOf(hwnd) == TOOLTIPS_CLASSW && GetWindow(hwnd, GW_OWNER) == search->form)
+        search->found.push_back(hwnd);
+    return TRUE;
+}
+
+// The hint windows this thread made for a form.
+std::vector<HWND> ToolTipsOf(HWND form) {
+    ToolTipSearch search{form, {}};
+    EnumThreadWindows(GetCurrentThreadId(), CollectToolTips, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+TEST_F(Win32FormsTest, AHiddenControlsWindowIsMadeWhenItFirstShowsInItsDesignedPlace) {
+    LaterTestForm form(app);
+    form.Show();
+    HWND hwnd = backend.HandleOf(form);
+    HWND first = backend.HandleOf(form.first);
+    HWND last = backend.HandleOf(form.last);
+    EXPECT_EQ(ChildWindows(hwnd), (std::vector<HWND>{first, last}));
+    form.later.SetVisible(true);
+    HWND later = backend.HandleOf(form.later);
+    ASSERT_TRUE(later);
+    EXPECT_TRUE(IsWindowVisible(later));
+    // Between its siblings, as designed: in the stacking and in the Tab order.
+    EXPECT_EQ(ChildWindows(hwnd), (std::vector<HWND>{first, later, last}));
+    HWND inside = backend.HandleOf(form.inside);
+    EXPECT_EQ(GetParent(inside), later);
+    EXPECT_EQ(TextOf(inside), L"Inside");
+    EXPECT_EQ(GetNextDlgTabItem(hwnd, first, FALSE), inside);
+    // Hidden again and shown again, it keeps the window it has.
+    form.later.SetVisible(false);
+    EXPECT_FALSE(IsWindowVisible(later));
+    form.later.SetVisible(true);
+    EXPECT_EQ(backend.HandleOf(form.later), later);
+}
+
+TEST_F(Win32FormsTest, AHiddenControlsWindowIsMadeHiddenWhenItsHandleIsAskedFor) {
+    LaterTestForm form(app);
+    form.Show();
+    HWND inside = backend.HandleOf(form.inside);
+    ASSERT_TRUE(inside);
+    EXPECT_FALSE(IsWindowVisible(inside));
+    EXPECT_EQ(ChildWindows(backend.HandleOf(form)).size(), 3u);
+    form.later.SetVisible(true);
+    EXPECT_EQ(backend.HandleOf(form.inside), inside);
+    EXPECT_TRUE(IsWindowVisible(inside));
+}
+
+TEST_F(Win32FormsTest, HintsWaitForThePointerToComeOverAControlWithOne) {
+    LaterTestForm form(app);
+    form.later.SetVisible(true);
+    form.Show();
+    HWND hwnd = backend.HandleOf(form);
+    HWND inside = backend.HandleOf(form.inside);
+    HWND first = backend.HandleOf(form.first);
+    const LPARAM overClient = MAKELPARAM(HTCLIENT, WM_MOUSEMOVE);
+    EXPECT_TRUE(ToolTipsOf(hwnd).empty());
+    SendMessageW(first, WM_SETCURSOR, reinterpret_cast<WPARAM>(first), overClient);
+    EXPECT_TRUE(ToolTipsOf(hwnd).empty()) << "a control without a hint";
+    SendMessageW(inside, WM_SETCURSOR, reinterpret_cast<WPARAM>(inside), overClient);
+    const std::vector<HWND> made = ToolTipsOf(hwnd);
+    ASSERT_EQ(made.size(), 1u);
+    HWND tips = made.front();
+    EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 1);
+    wchar_t text[80] = {};
+    TTTOOLINFOW ti{};
+    ti.cbSize = TTTOOLINFOW_V2_SIZE;
+    ti.hwnd = hwnd;
+    ti.uId = reinterpret_cast<UINT_PTR>(inside);
+    ti.lpszText = text;
+    SendMessageW(tips, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&ti));
+    EXPECT_STREQ(text, L"Shown when the pointer rests on it");
+    // A hint changed from then on reaches the window at once.
+    form.inside.SetHint(L"Another");
+    SendMessageW(tips, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&ti));
+    EXPECT_STREQ(text, L"Another");
 }
 
 TEST_F(Win32FormsTest, BoundsAreScaledAndTheUsersResizeComesBack) {
@@ -671,8 +788,9 @@ TEST(Win32Pictures, IconsUnderConsecutiveNumbersMakeOneListOfTheAskedSize) {
     EXPECT_EQ(cy, 16);
 }
 
-// What a picture list draws at the given place on white, pixel by pixel.
-std::vector<COLORREF> DrawnOnWhite(HIMAGELIST list, int index, int size) {
+// What draw paints on white, pixel by pixel.
+template <class Draw>
+std::vector<COLORREF> DrawnOnWhite(Draw draw, int size) {
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), size, size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
@@ -681,12 +799,17 @@ std::vector<COLORREF> DrawnOnWhite(HIMAGELIST list, int index, int size) {
     win32::SelectedObject selected(dc.Get(), bitmap.Get());
     RECT all{0, 0, size, size};
     FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    ImageList_Draw(list, index, dc.Get(), 0, 0, ILD_NORMAL);
+    draw(dc.Get());
     std::vector<COLORREF> pixels;
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x)
             pixels.push_back(GetPixel(dc.Get(), x, y));
     return pixels;
+}
+
+// What a picture list draws at the given place on white, pixel by pixel.
+std::vector<COLORREF> DrawnOnWhite(HIMAGELIST list, int index, int size) {
+    return DrawnOnWhite([&](HDC dc) { ImageList_Draw(list, index, dc, 0, 0, ILD_NORMAL); }, size);
 }
 
 // The program's own pictures, read from the program beside the tests.
@@ -725,6 +848,35 @@ TEST(Win32Pictures, IconsDrawExactlyAsTheSystemsOwnIconCopyDrawsThem) {
             EXPECT_EQ(DrawnOnWhite(list.Get(), k, cx), DrawnOnWhite(reference.Get(), k, cx))
                 << "picture " << c.first + k;
     }
+    FreeLibrary(program);
+}
+
+TEST(Win32Pictures, AGlyphReadForBlendingDrawsAsItsPictureListDoesAtEveryScale) {
+    // Read straight from the resource (rows from the bottom, colours weighed by their
+    // alpha as blending takes them): the same pixels, to a rounding, as the list shows.
+    HMODULE program = ProgramPictures();
+    ASSERT_TRUE(program);
+    for (int id : {IDI_GLYPH_CLEAN, IDI_GLYPH_ANALYZE, IDI_GLYPH_EXIT}) {
+        for (int size : {32, 40, 48, 64}) {
+            auto picture = win32::AlphaPicture::Load(program, id, size);
+            ASSERT_TRUE(picture) << "icon " << id << " at " << size;
+            auto list = win32::LoadPictures(program, id, 1, size);
+            const std::vector<COLORREF> drawn =
+                DrawnOnWhite([&](HDC dc) { picture->Draw(dc, 0, 0); }, size);
+            const std::vector<COLORREF> expected =
+                DrawnOnWhite([&](HDC dc) { ImageList_Draw(list.Get(), 0, dc, 0, 0, ILD_NORMAL); },
+                             size);
+            int worst = 0;
+            for (size_t i = 0; i < drawn.size(); ++i)
+                for (int shift : {0, 8, 16})
+                    worst = std::max(worst, std::abs(static_cast<int>((drawn[i] >> shift) & 0xFF) -
+                                                     static_cast<int>((expected[i] >> shift) & 0xFF)));
+            EXPECT_LE(worst, 2) << "icon " << id << " at " << size;
+        }
+    }
+    // No drawing made for the size (the icon would be stretched): left to the list.
+    EXPECT_FALSE(win32::AlphaPicture::Load(program, IDI_GLYPH_CLEAN, 33));
+    EXPECT_FALSE(win32::AlphaPicture::Load(program, 31999, 32));
     FreeLibrary(program);
 }
 
