@@ -7,7 +7,7 @@ set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 . "$repo/tools/wine-env.sh"
 build=${BENCH_BUILD:-$repo/build/$TIDY_WIN_TREE}
-for program in tidyhawk_bench.exe bench_empty_window.exe bench_controls_window.exe WindowsTidyhawk.exe; do
+for program in tidyhawk_bench.exe bench_empty_window.exe bench_controls_window.exe WindowsTidyhawk.exe shipped/WindowsTidyhawk.exe; do
   [ -f "$build/$program" ] || { echo "bench: $build/$program is missing; run make bench" >&2; exit 1; }
 done
 
