@@ -45,7 +45,7 @@ ListViewPeer::ListViewPeer(Resources& resources, Application& app, ListView& lis
     if (!list.MultiSelect) style |= LVS_SINGLESEL;
     if (!list.ShowColumnHeaders) style |= LVS_NOCOLUMNHEADER;
     CreateChild(WC_LISTVIEWW, style, WS_EX_CLIENTEDGE);
-    DWORD ex = LVS_EX_DOUBLEBUFFER;
+    DWORD ex = 0;
     if (list.RowSelect) ex |= LVS_EX_FULLROWSELECT;
     if (list.CheckBoxes) ex |= LVS_EX_CHECKBOXES;
     SendMessageW(Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, ex, ex);
@@ -99,6 +99,14 @@ void ListViewPeer::EnsureImages() {
     if (imagesApplied_ || (list_.Images == SmallImages::Program && list_.Count() == 0)) return;
     imagesApplied_ = true;
     ApplyImages();
+}
+
+void ListViewPeer::EnsureBuffered() {
+    // Drawing through a buffer spares the rows flicker as they come, and costs each paint
+    // a millisecond or more: an empty view, as every list starts, draws straight.
+    if (buffered_ || list_.Count() == 0) return;
+    buffered_ = true;
+    SendMessageW(Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_DOUBLEBUFFER, LVS_EX_DOUBLEBUFFER);
 }
 
 void ListViewPeer::ApplyColumns() {
@@ -159,6 +167,7 @@ void ListViewPeer::SetNativeSelected(int index, bool on) {
 
 void ListViewPeer::ApplyAllItems() {
     EnsureImages();
+    EnsureBuffered();
     SendMessageW(Handle(), LVM_SETITEMCOUNT, static_cast<WPARAM>(list_.Count()), LVSICF_NOSCROLL);
     maybeSelected_ = true;
     SyncNativeSelection();
@@ -204,6 +213,7 @@ void ListViewPeer::ApplyCount() {
     int from = std::exchange(pendingFrom_, kNothingPending);
     ApplyingScope applying(*this);
     EnsureImages();
+    EnsureBuffered();
     SendMessageW(Handle(), LVM_SETITEMCOUNT, static_cast<WPARAM>(list_.Count()),
                  LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
     // The view keeps selection by row number: rows that moved take theirs along.

@@ -24,6 +24,7 @@ protected:
 private:
     void ApplyImages();
     void EnsureImages();
+    void EnsureBuffered();
     void ApplyColumns();
     void FitColumns();
     // What each auto-sized column gets of the room the fixed ones leave.
@@ -65,6 +66,7 @@ private:
     bool fitting_ = false;
     bool refitPosted_ = false; // a fit of the columns is on its way
     bool imagesApplied_ = false;
+    bool buffered_ = false;
 };
 
 } // namespace forms::win32

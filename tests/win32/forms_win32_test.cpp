@@ -395,6 +395,10 @@ TEST_F(Win32FormsTest, ABurstOfAddedRowsIsCheapAndShownSoonAfter) {
     MainTestForm form(app);
     form.Show();
     HWND list = backend.HandleOf(form.list);
+    auto buffered = [&] {
+        return (SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_DOUBLEBUFFER) != 0;
+    };
+    EXPECT_FALSE(buffered()) << "an empty view draws straight";
     DWORD start = GetTickCount();
     for (int i = 0; i < 5000; ++i) {
         form.list.Add(L"file" + std::to_wstring(i), true);
@@ -403,6 +407,7 @@ TEST_F(Win32FormsTest, ABurstOfAddedRowsIsCheapAndShownSoonAfter) {
     EXPECT_LT(GetTickCount() - start, 2000u) << "not one view update per row";
     EXPECT_TRUE(RowsShown(list, 5000));
     EXPECT_EQ(ListItemText(list, 4999), L"file4999");
+    EXPECT_TRUE(buffered()) << "rows coming in this fast would flicker unbuffered";
 }
 
 TEST_F(Win32FormsTest, MakeVisibleScrollsToARowJustAdded) {
