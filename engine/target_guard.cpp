@@ -71,8 +71,14 @@ std::optional<std::wstring> TargetGuard::Canonical(const std::wstring& path) {
     // The folders on the way are taken where they really are; the entry itself stays a
     // link when it is one.
     const std::wstring parent = Parent(full);
-    const std::optional<std::wstring> real =
-        parent.empty() ? std::nullopt : services_.files.FinalPath(parent);
+    if (parent.empty()) return full;
+    std::optional<std::wstring> real;
+    if (keepFolder_ && parent == folder_.spelled) {
+        real = folder_.real;
+    } else {
+        real = services_.files.FinalPath(parent);
+        if (keepFolder_) folder_ = {parent, real};
+    }
     if (!real) return full;
     return Join(*real, L"") + full.substr(full.rfind(L'\\') + 1);
 }
@@ -149,7 +155,13 @@ bool TargetGuard::Permits(const std::wstring& target, Scope scope) {
     if (!ready_) WorkOut();
     const std::optional<std::wstring> normalized = platform::NormalizePath(target);
     if (!normalized || platform::IsDriveRoot(*normalized)) return false;
-    const std::optional<std::wstring> final = services_.files.FinalPath(*normalized);
+    // A file that is no link is neither a root nor at or above any folder, wherever the
+    // way to it leads: only its spelling is compared, and no handle is opened for it.
+    std::uint32_t a = 0;
+    const bool plainFile = services_.files.GetAttributes(*normalized, a) &&
+                           (a & (platform::attr::Directory | platform::attr::ReparsePoint)) == 0;
+    const std::optional<std::wstring> final =
+        plainFile ? std::nullopt : services_.files.FinalPath(*normalized);
     if (final && platform::IsDriveRoot(*final)) return false;
     for (const Protected& p : protected_) {
         if (scope == Scope::UserList && !p.system) continue;

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,29 @@ public:
     };
 
     // Worked out again on first use after this: a run starts.
-    void Reset() { ready_ = false; }
+    void Reset() {
+        ready_ = false;
+        folder_ = {};
+    }
+
+    // While one lives, Canonical keeps the folder of the last entry it spelled and where
+    // that folder really is, for the next entry in the same folder: a list names many
+    // files of one folder, and each look-up opens a handle. Only for a walk that removes
+    // files alone, under which no folder, and so no way to one, changes.
+    class FilesOnlyWalk {
+    public:
+        explicit FilesOnlyWalk(TargetGuard& guard) : guard_(guard) { guard_.keepFolder_ = true; }
+        ~FilesOnlyWalk() {
+            guard_.keepFolder_ = false;
+            guard_.folder_ = {};
+        }
+        FilesOnlyWalk(const FilesOnlyWalk&) = delete;
+        FilesOnlyWalk& operator=(const FilesOnlyWalk&) = delete;
+
+    private:
+        TargetGuard& guard_;
+    };
+
     bool Permits(const std::wstring& target, Scope scope);
     // For the search scan's empty folders, named in the form its walk lists them: a
     // protected folder or a shell folder of a profile (Favorites, Links...) stays even
@@ -59,6 +82,13 @@ private:
 
     platform::Services& services_;
     bool ready_ = false;
+    // The last folder Canonical looked up, and where it really is, while kept.
+    struct KnownFolder {
+        std::wstring spelled;
+        std::optional<std::wstring> real;
+    };
+    bool keepFolder_ = false;
+    KnownFolder folder_;
     std::vector<Protected> protected_;
     std::vector<std::wstring> shellFolders_;
     std::vector<std::wstring> dataFolders_;

@@ -59,6 +59,7 @@ void UserTargets::DeleteFolders() {
 }
 
 void UserTargets::DeleteFiles() {
+    const TargetGuard::FilesOnlyWalk filesOnly(walkers_.Guard());
     DeleteListed(options_.FilesToDelete(), &platform::FileSystem::FileExists,
                  {Ui::DeleteFiles, Ui::NotClean, picture::DeletedFile},
                  [this](const std::wstring&, const std::wstring& file) {

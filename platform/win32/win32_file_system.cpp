@@ -146,6 +146,10 @@ std::optional<std::wstring> Win32FileSystem::FinalPath(const std::wstring& path)
 }
 
 std::wstring Win32FileSystem::LongPath(const std::wstring& path) {
+    // A short name Windows makes from a long one holds a tilde and a number; a path
+    // without a tilde has none to expand. Looking it up anyway costs a listing of every
+    // folder on the way under Wine: milliseconds in a folder of a few thousand files.
+    if (path.find(L'~') == std::wstring::npos) return path;
     const std::wstring api = ApiPath(path);
     std::wstring name(MAX_PATH, L'\0');
     for (;;) {

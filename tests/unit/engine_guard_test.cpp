@@ -145,4 +145,37 @@ TEST_F(GuardTest, ExclusionsHoldInEverySpellingAndShellFoldersStay) {
     EXPECT_FALSE(Exists(L"C:\\Users\\ann\\Empty"));
 }
 
+// A list of files names many of one folder, whose way is looked up once for them; each
+// entry still goes where its own folder leads, however the entries alternate.
+TEST_F(GuardTest, ListedFilesGoFromWhereTheirOwnFolderLeads) {
+    fakes.files.AddDirectory(L"C:\\Data\\Keep");
+    fakes.files.AddShortName(L"C:\\Data\\Keep", L"KEEP~1");
+    fakes.files.AddJunction(L"C:\\Link", L"C:\\Data");
+    const struct {
+        const wchar_t* entry;
+        const wchar_t* removed;
+    } cases[] = {
+        {L"C:\\Link\\a.tmp", L"C:\\Data\\a.tmp"},
+        {L"C:\\Link\\b.tmp", L"C:\\Data\\b.tmp"},
+        {L"C:\\Link\\Keep\\c.tmp", L"C:\\Data\\Keep\\c.tmp"},
+        {L"C:\\Data\\KEEP~1\\d.tmp", L"C:\\Data\\Keep\\d.tmp"},
+        {L"C:\\Users\\ann\\Downloads\\setup.exe", L"C:\\Users\\ann\\Downloads\\setup.exe"},
+        {L"C:\\Link\\e.tmp", L"C:\\Data\\e.tmp"},
+    };
+    OnlyCategories({});
+    Form2().Box(settings::Option::Recycle).SetChecked(false);
+    for (const auto& c : cases) {
+        fakes.files.AddFile(c.removed);
+        Form2().DeleteFileList().Add(c.entry, true);
+    }
+    fakes.files.AddFile(L"C:\\Data\\stays.tmp");
+    CleanNow();
+    for (const auto& c : cases)
+        EXPECT_NE(std::find(fakes.files.Removed.begin(), fakes.files.Removed.end(), c.removed),
+                  fakes.files.Removed.end())
+            << testing::PrintToString(std::wstring(c.entry));
+    EXPECT_EQ(State().Deleted.Items, static_cast<int>(std::size(cases)));
+    EXPECT_TRUE(Exists(L"C:\\Data\\stays.tmp"));
+}
+
 } // namespace
