@@ -1,6 +1,7 @@
 #include "bench/figures.h"
 
 #include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <stdexcept>
 
@@ -13,10 +14,13 @@ namespace bench {
 
 namespace {
 
-template <typename... Values>
-std::string Format(const char* format, Values... values) {
+// printf's own checks of the values against the format apply.
+__attribute__((format(printf, 1, 2))) std::string Format(const char* format, ...) {
     char text[300];
-    std::snprintf(text, sizeof text, format, values...);
+    std::va_list values;
+    va_start(values, format);
+    std::vsnprintf(text, sizeof text, format, values);
+    va_end(values);
     return text;
 }
 
@@ -279,7 +283,7 @@ std::vector<Figure> ResultRows(ProgramHarness& program, const Sizes& s) {
         Format("rows-time: %.2f us a row over the first rows, %.2f us over the last",
                Median(first) * 1e6 / s.rowWindow, Median(last) * 1e6 / s.rowWindow));
     Figure memory{"rows-memory", addedBytes / textBytes, 1.5, {}};
-    memory.notes.push_back(Format("rows-memory: %.0f rows add %.1f MB for %.1f MB of UTF-16 text",
+    memory.notes.push_back(Format("rows-memory: %d rows add %.1f MB for %.1f MB of UTF-16 text",
                                   s.rows, addedBytes / 1048576, textBytes / 1048576));
     return {time, memory};
 }
@@ -305,8 +309,8 @@ Figure Startup(const Sizes& s, const std::wstring& folder) {
     Figure f = Compare("startup", 1.25, ours, controls);
     f.notes.back() =
         Format("startup: program %.0f ms, a window with the same kinds of controls and no "
-               "program behind them %.0f ms (medians of %zu launches each)",
-               Median(ours) * 1000, Median(controls) * 1000, ours.size());
+               "program behind them %.0f ms (medians of %d launches each)",
+               Median(ours) * 1000, Median(controls) * 1000, static_cast<int>(ours.size()));
     f.notes.push_back(Format("startup: an empty window program %.0f ms; the program takes %.2f "
                              "times as long, the controls window %.2f times",
                              Median(empty) * 1000, Median(ours) / Median(empty),
