@@ -73,11 +73,11 @@ std::optional<std::wstring> TargetGuard::Canonical(const std::wstring& path) {
     const std::wstring parent = Parent(full);
     if (parent.empty()) return full;
     std::optional<std::wstring> real;
-    if (keepFolder_ && parent == folder_.spelled) {
-        real = folder_.real;
+    if (folder_ && parent == folder_->spelled) {
+        real = folder_->real;
     } else {
         real = services_.files.FinalPath(parent);
-        if (keepFolder_) folder_ = {parent, real};
+        if (folder_) *folder_ = {parent, real};
     }
     if (!real) return full;
     return Join(*real, L"") + full.substr(full.rfind(L'\\') + 1);

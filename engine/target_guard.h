@@ -27,10 +27,7 @@ public:
     };
 
     // Worked out again on first use after this: a run starts.
-    void Reset() {
-        ready_ = false;
-        folder_ = {};
-    }
+    void Reset() { ready_ = false; }
 
     // While one lives, Canonical keeps the folder of the last entry it spelled and where
     // that folder really is, for the next entry in the same folder: a list names many
@@ -38,11 +35,8 @@ public:
     // files alone, under which no folder, and so no way to one, changes.
     class FilesOnlyWalk {
     public:
-        explicit FilesOnlyWalk(TargetGuard& guard) : guard_(guard) { guard_.keepFolder_ = true; }
-        ~FilesOnlyWalk() {
-            guard_.keepFolder_ = false;
-            guard_.folder_ = {};
-        }
+        explicit FilesOnlyWalk(TargetGuard& guard) : guard_(guard) { guard_.folder_.emplace(); }
+        ~FilesOnlyWalk() { guard_.folder_.reset(); }
         FilesOnlyWalk(const FilesOnlyWalk&) = delete;
         FilesOnlyWalk& operator=(const FilesOnlyWalk&) = delete;
 
@@ -82,13 +76,12 @@ private:
 
     platform::Services& services_;
     bool ready_ = false;
-    // The last folder Canonical looked up, and where it really is, while kept.
+    // The last folder Canonical looked up, and where it really is; only while kept.
     struct KnownFolder {
         std::wstring spelled;
         std::optional<std::wstring> real;
     };
-    bool keepFolder_ = false;
-    KnownFolder folder_;
+    std::optional<KnownFolder> folder_;
     std::vector<Protected> protected_;
     std::vector<std::wstring> shellFolders_;
     std::vector<std::wstring> dataFolders_;
