@@ -1,6 +1,10 @@
 // Push buttons, check boxes and the flat toolbar buttons.
 #include "forms/win32/peers.h"
 
+#include <windowsx.h>
+
+#include <stdexcept>
+
 namespace forms::win32 {
 
 namespace {
@@ -61,29 +65,109 @@ bool CheckBoxPeer::OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) 
     return true;
 }
 
-SpeedButtonPeer::SpeedButtonPeer(Resources& resources, Application& app, SpeedButton& button)
-    : Win32Peer(resources, app, button), button_(button) {
-    // Owner drawn: a flat face with the caption under the glyph, as toolbars show.
-    CreateChild(L"BUTTON", BS_OWNERDRAW);
-    LoadGlyph();
-}
-
 namespace {
+
 // The glyphs are drawn 32 pixels square at 96 DPI, and at each larger scale's own size.
 constexpr int kGlyphSize = 32;
+
+ContainerPeer& HostOf(SpeedButton& button) {
+    Control* parent = button.Parent();
+    auto* host = parent ? dynamic_cast<ContainerPeer*>(parent->GetPeer()) : nullptr;
+    if (!host) throw std::logic_error("a toolbar button lies on a panel or a page");
+    return *host;
+}
+
+FormPeer* FormPeerOf(Control& control) {
+    Form* form = control.OwnerForm();
+    return form ? dynamic_cast<FormPeer*>(form->GetPeer()) : nullptr;
+}
+
 } // namespace
+
+SpeedButtonPeer::SpeedButtonPeer(Resources& resources, Application&, SpeedButton& button)
+    : resources_(resources), button_(button), host_(HostOf(button)), part_(resources.NextId()) {
+    LoadGlyph();
+    Redraw();
+}
+
+SpeedButtonPeer::~SpeedButtonPeer() {
+    host_.Buttons().Forget(*this);
+    host_.Buttons().Invalidate(shownArea_, true);
+    if (FormPeer* form = FormPeerOf(button_)) form->SetToolTip(host_.Handle(), part_, {}, {});
+}
+
+const DisplayScale& SpeedButtonPeer::Scale() const {
+    return host_.Scale();
+}
 
 void SpeedButtonPeer::LoadGlyph() {
     // Reading the drawing is all a button that opens enabled needs.
     glyphSize_ = Scale().Pixels(kGlyphSize);
-    picture_ = Res().BlendedPicture(button_.Glyph(), glyphSize_);
+    picture_ = resources_.BlendedPicture(button_.Glyph(), glyphSize_);
 }
 
-void SpeedButtonPeer::DrawGlyph(HDC dc, const RECT& area, bool disabled) {
+RECT SpeedButtonPeer::Area() const {
+    if (fitDpi_ == Scale().Dpi() && fitFor_ == button_.Bounds()) return fitted_;
+    return Scale().ToPixels(button_.Bounds());
+}
+
+FitItem SpeedButtonPeer::DesignedFit() const {
+    // Its caption is drawn to its width: only its place counts among the others'.
+    FitItem item;
+    item.bounds = Scale().ToPixels(button_.Bounds());
+    return item;
+}
+
+void SpeedButtonPeer::TakeFit(const FitItem& item) {
+    fitFor_ = button_.Bounds();
+    fitDpi_ = Scale().Dpi();
+    fitted_ = item.bounds;
+    Redraw();
+}
+
+void SpeedButtonPeer::Redraw() {
+    const RECT now = button_.Visible() ? Area() : RECT{};
+    if (EqualRect(&now, &shownArea_)) {
+        host_.Buttons().Invalidate(now, false);
+        return;
+    }
+    host_.Buttons().Invalidate(shownArea_, true);
+    host_.Buttons().Invalidate(now, true);
+    shownArea_ = now;
+    ApplyHint();
+}
+
+void SpeedButtonPeer::ApplyHint() const {
+    FormPeer* form = FormPeerOf(button_);
+    if (!form) return;
+    const bool shows = button_.Visible() && button_.ShowHint();
+    form->SetToolTip(host_.Handle(), part_, shownArea_, shows ? button_.Hint() : std::wstring());
+}
+
+void SpeedButtonPeer::PointerOver() const {
+    if (!TakesPointer() || !button_.ShowHint() || button_.Hint().empty()) return;
+    if (FormPeer* form = FormPeerOf(button_)) form->EnsureToolTips();
+}
+
+void SpeedButtonPeer::ScaleChanged() {
+    LoadGlyph();
+    Redraw();
+}
+
+void SpeedButtonPeer::Changed(Change what, int) {
+    switch (what) {
+    case Change::Glyph: LoadGlyph(); break;
+    case Change::Hint: ApplyHint(); return;
+    default: break;
+    }
+    Redraw();
+}
+
+void SpeedButtonPeer::DrawGlyph(HDC dc, const RECT& area, bool disabled) const {
     // Greyed out, and any glyph not read so (a strip of frames, up, disabled and down,
     // of which the first shows), go through a picture list, made when first needed.
     const AlphaPicture* picture = disabled ? nullptr : picture_;
-    HIMAGELIST list = picture ? nullptr : Res().Picture(button_.Glyph(), glyphSize_);
+    HIMAGELIST list = picture ? nullptr : resources_.Picture(button_.Glyph(), glyphSize_);
     int cx = glyphSize_, cy = glyphSize_;
     if (list)
         ImageList_GetIconSize(list, &cx, &cy);
@@ -98,62 +182,17 @@ void SpeedButtonPeer::DrawGlyph(HDC dc, const RECT& area, bool disabled) {
                          disabled ? ILD_BLEND50 : ILD_NORMAL);
 }
 
-void SpeedButtonPeer::ScaleChanged() {
-    LoadGlyph();
-    Win32Peer::ScaleChanged();
-}
-
-void SpeedButtonPeer::Apply(Change what, int index) {
-    if (what != Change::Glyph) return Win32Peer::Apply(what, index);
-    LoadGlyph();
-    InvalidateRect(Handle(), nullptr, TRUE);
-}
-
-bool SpeedButtonPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-    if (msg == WM_SETFOCUS) {
-        // A toolbar button never keeps the focus: the list the user works in does.
-        if (HWND previous = reinterpret_cast<HWND>(wp); previous && IsWindow(previous))
-            SetFocus(previous);
-        result = 0;
-        return true;
-    }
-    if (msg == WM_MOUSEMOVE && !hot_) {
-        hot_ = true;
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
-        TrackMouseEvent(&track);
-        InvalidateRect(Handle(), nullptr, FALSE);
-    } else if (msg == WM_MOUSELEAVE) {
-        hot_ = false;
-        InvalidateRect(Handle(), nullptr, FALSE);
-    }
-    return Win32Peer::OnMessage(msg, wp, lp, result);
-}
-
-bool SpeedButtonPeer::OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-    if (msg == WM_DRAWITEM) {
-        Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
-        result = TRUE;
-        return true;
-    }
-    if (!IsClick(msg, wp)) return Win32Peer::OnReflected(msg, wp, lp, result);
-    Object().Click();
-    result = 0;
-    return true;
-}
-
-void SpeedButtonPeer::Draw(const DRAWITEMSTRUCT& dis) {
-    HDC dc = dis.hDC;
-    RECT r = dis.rcItem;
-    bool pressed = (dis.itemState & ODS_SELECTED) != 0;
-    bool disabled = (dis.itemState & ODS_DISABLED) != 0;
-    FillRect(dc, &r, ParentBrush());
+void SpeedButtonPeer::Draw(HDC dc, bool hot, bool pressed) const {
+    RECT r = Area();
+    const bool disabled = !button_.Enabled();
+    FillRect(dc, &r, resources_.BrushFor(EffectiveColor(*button_.Parent())));
     if (pressed)
         DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
-    else if (hot_ || !button_.Flat)
+    else if ((hot && !disabled) || !button_.Flat)
         DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     int shift = pressed ? 1 : 0;
 
-    SelectedObject font(dc, FontOf(button_.GetFont()));
+    SelectedObject font(dc, resources_.FontFor(button_.GetFont(), Scale().Dpi()));
     TEXTMETRICW tm{};
     GetTextMetricsW(dc, &tm);
     const std::wstring& caption = button_.Caption();
@@ -167,6 +206,114 @@ void SpeedButtonPeer::Draw(const DRAWITEMSTRUCT& dis) {
     SetTextColor(dc, disabled ? GetSysColor(COLOR_GRAYTEXT) : button_.GetFont().color);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+}
+
+std::vector<SpeedButtonPeer*> DrawnButtons::Buttons() const {
+    std::vector<SpeedButtonPeer*> buttons;
+    for (Control* child : host_.Object().Children())
+        if (auto* button = dynamic_cast<SpeedButtonPeer*>(child->GetPeer())) buttons.push_back(button);
+    return buttons;
+}
+
+void DrawnButtons::Paint(HDC dc, const RECT& dirty) const {
+    for (const SpeedButtonPeer* button : Buttons()) {
+        RECT area = button->Area(), overlap{};
+        if (!button->Shown() || !IntersectRect(&overlap, &area, &dirty)) continue;
+        button->Draw(dc, button == hot_, button == pressed_ && pressedInside_);
+    }
+}
+
+void DrawnButtons::Invalidate(const RECT& area, bool erase) const {
+    if (host_.Handle() && !IsRectEmpty(&area)) InvalidateRect(host_.Handle(), &area, erase);
+}
+
+void DrawnButtons::Redraw(const SpeedButtonPeer* button) const {
+    if (button) Invalidate(button->Area(), false);
+}
+
+SpeedButtonPeer* DrawnButtons::ShownAt(LPARAM lp) const {
+    const POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    // The last drawn lies on top.
+    const std::vector<SpeedButtonPeer*> buttons = Buttons();
+    for (auto it = buttons.rbegin(); it != buttons.rend(); ++it) {
+        RECT area = (*it)->Area();
+        if ((*it)->Shown() && PtInRect(&area, at)) return *it;
+    }
+    return nullptr;
+}
+
+SpeedButtonPeer* DrawnButtons::ButtonAt(LPARAM lp) const {
+    SpeedButtonPeer* button = ShownAt(lp);
+    return button && button->TakesPointer() ? button : nullptr;
+}
+
+void DrawnButtons::SetHot(SpeedButtonPeer* button) {
+    if (button == hot_) return;
+    Redraw(hot_);
+    hot_ = button;
+    Redraw(hot_);
+    if (!hot_) return;
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, host_.Handle(), 0};
+    TrackMouseEvent(&track);
+}
+
+bool DrawnButtons::OnPointer(UINT msg, LPARAM lp) {
+    switch (msg) {
+    case WM_MOUSEMOVE:
+        if (pressed_) {
+            const bool inside = ButtonAt(lp) == pressed_;
+            if (inside != pressedInside_) Redraw(pressed_);
+            pressedInside_ = inside;
+            return false;
+        }
+        SetHot(ButtonAt(lp));
+        return false;
+    case WM_MOUSELEAVE: SetHot(nullptr); return false;
+    // What lands on a button, even a disabled one, is not the window's own press.
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: // a second press comes so to a window that takes double clicks
+        pressed_ = ButtonAt(lp);
+        if (!pressed_) return ShownAt(lp) != nullptr;
+        pressedInside_ = true;
+        SetCapture(host_.Handle());
+        Redraw(pressed_);
+        return true;
+    case WM_LBUTTONUP: {
+        if (!pressed_) return ShownAt(lp) != nullptr;
+        SpeedButtonPeer* released = pressed_;
+        const bool click = ButtonAt(lp) == released;
+        pressed_ = nullptr;
+        ReleaseCapture();
+        Redraw(released);
+        if (click) released->Object().Click();
+        return true;
+    }
+    case WM_CAPTURECHANGED:
+        // Taken by another window (a menu, a box): the press is abandoned.
+        if (pressed_ && reinterpret_cast<HWND>(lp) != host_.Handle()) {
+            Redraw(pressed_);
+            pressed_ = nullptr;
+        }
+        return false;
+    default: return false;
+    }
+}
+
+void DrawnButtons::PointerOver() const {
+    for (const SpeedButtonPeer* button : Buttons())
+        button->PointerOver();
+}
+
+void DrawnButtons::ScaleChanged() const {
+    for (SpeedButtonPeer* button : Buttons())
+        button->ScaleChanged();
+}
+
+void DrawnButtons::Forget(const SpeedButtonPeer& button) {
+    if (hot_ == &button) hot_ = nullptr;
+    if (pressed_ != &button) return;
+    pressed_ = nullptr;
+    if (GetCapture() == host_.Handle()) ReleaseCapture();
 }
 
 } // namespace forms::win32

@@ -32,17 +32,29 @@ void ContainerPeer::Paint() {
     GetClientRect(Handle(), &r);
     if (bevel_) DrawEdge(paint.Get(), &r, BDR_RAISEDOUTER, BF_RECT);
     const std::wstring& caption = Object().Caption();
-    if (!showCaption_ || caption.empty()) return;
-    SelectedObject font(paint.Get(), FontOf(Object().GetFont()));
-    SetBkMode(paint.Get(), TRANSPARENT);
-    SetTextColor(paint.Get(), Object().GetFont().color);
-    DrawTextW(paint.Get(), caption.c_str(), static_cast<int>(caption.size()), &r,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (showCaption_ && !caption.empty()) {
+        SelectedObject font(paint.Get(), FontOf(Object().GetFont()));
+        SetBkMode(paint.Get(), TRANSPARENT);
+        SetTextColor(paint.Get(), Object().GetFont().color);
+        DrawTextW(paint.Get(), caption.c_str(), static_cast<int>(caption.size()), &r,
+                  DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+    buttons_.Paint(paint.Get(), paint.Dirty());
+}
+
+void ContainerPeer::ScaleChanged() {
+    buttons_.ScaleChanged();
+    Win32Peer::ScaleChanged();
 }
 
 bool ContainerPeer::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     if (msg == WM_PAINT) {
         Paint();
+        result = 0;
+        return true;
+    }
+    if (msg == WM_SETCURSOR && reinterpret_cast<HWND>(wp) == Handle()) buttons_.PointerOver();
+    if (buttons_.OnPointer(msg, lp)) {
         result = 0;
         return true;
     }

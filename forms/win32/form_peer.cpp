@@ -190,11 +190,19 @@ bool FormPeer::ClickById(int id) {
 }
 
 void FormPeer::SetToolTip(HWND tool, const std::wstring& text) {
-    if (text.empty())
+    SetHint({tool, 0}, {text, {}});
+}
+
+void FormPeer::SetToolTip(HWND window, UINT_PTR part, const RECT& place, const std::wstring& text) {
+    SetHint({window, part}, {text, place});
+}
+
+void FormPeer::SetHint(const Tool& tool, const Hint& hint) {
+    if (hint.text.empty())
         hints_.erase(tool);
     else
-        hints_[tool] = text;
-    if (tooltip_) GiveToolTip(tool, text);
+        hints_[tool] = hint;
+    if (tooltip_) GiveToolTip(tool, hint);
 }
 
 void FormPeer::EnsureToolTips() {
@@ -206,7 +214,7 @@ void FormPeer::EnsureToolTips() {
     if (!tooltip_) return;
     for (auto it = hints_.begin(); it != hints_.end();) {
         // A window gone since its hint was set leaves its hint behind.
-        if (!IsWindow(it->first)) {
+        if (!IsWindow(it->first.window)) {
             it = hints_.erase(it);
             continue;
         }
@@ -215,15 +223,22 @@ void FormPeer::EnsureToolTips() {
     }
 }
 
-void FormPeer::GiveToolTip(HWND tool, const std::wstring& text) {
+void FormPeer::GiveToolTip(const Tool& tool, const Hint& hint) {
     TTTOOLINFOW ti{};
     ti.cbSize = TTTOOLINFOW_V2_SIZE; // understood by every version of the control
-    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    ti.hwnd = Handle();
-    ti.uId = reinterpret_cast<UINT_PTR>(tool);
+    ti.uFlags = TTF_SUBCLASS;
+    if (tool.part == 0) {
+        ti.uFlags |= TTF_IDISHWND;
+        ti.hwnd = Handle();
+        ti.uId = reinterpret_cast<UINT_PTR>(tool.window);
+    } else {
+        ti.hwnd = tool.window;
+        ti.uId = tool.part;
+        ti.rect = hint.place;
+    }
     SendMessageW(tooltip_.Get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-    if (text.empty()) return;
-    ti.lpszText = const_cast<wchar_t*>(text.c_str());
+    if (hint.text.empty()) return;
+    ti.lpszText = const_cast<wchar_t*>(hint.text.c_str());
     SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
 }
 

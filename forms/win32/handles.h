@@ -46,6 +46,8 @@ public:
     PaintScope(const PaintScope&) = delete;
     PaintScope& operator=(const PaintScope&) = delete;
     HDC Get() const { return dc_; }
+    // The part to paint.
+    const RECT& Dirty() const { return ps_.rcPaint; }
 
 private:
     HWND hwnd_;

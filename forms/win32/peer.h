@@ -21,7 +21,7 @@ namespace forms::win32 {
 // mirrors each change into the window, and reports what the user changes on the
 // window back into the control. While it applies the control's state it reports
 // nothing, so its own changes never come back as the user's.
-class Win32Peer : public Peer, public Window {
+class Win32Peer : public Peer, public Window, public Fitted {
 public:
     Win32Peer(Resources& resources, Application& app, Control& control);
 
@@ -34,10 +34,9 @@ public:
     virtual const DisplayScale& Scale() const;
     // The form moved to a screen of another scale: bounds, font and pictures follow.
     virtual void ScaleChanged();
-    // The control's place in pixels and its text's width as designed at this scale,
-    // for the fit of its parent's texts (text_fit.h); then the place that fit gave it.
-    FitItem DesignedFit() const;
-    void TakeFit(const FitItem& item);
+    // For the fit of its parent's texts (text_fit.h).
+    FitItem DesignedFit() const override;
+    void TakeFit(const FitItem& item) override;
 
 protected:
     // Creates this control's window inside its parent's, at the control's bounds.

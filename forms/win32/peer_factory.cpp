@@ -5,16 +5,16 @@ namespace forms::win32 {
 
 namespace {
 
-using Maker = std::unique_ptr<Win32Peer> (*)(Resources&, Application&, Control&);
+using Maker = std::unique_ptr<Peer> (*)(Resources&, Application&, Control&);
 
 template <class ControlKind, class PeerKind>
-std::unique_ptr<Win32Peer> Make(Resources& resources, Application& app, Control& control) {
+std::unique_ptr<Peer> Make(Resources& resources, Application& app, Control& control) {
     auto* kind = dynamic_cast<ControlKind*>(&control);
     if (!kind) return nullptr;
     return std::make_unique<PeerKind>(resources, app, *kind);
 }
 
-std::unique_ptr<Win32Peer> MakePanel(Resources& resources, Application& app, Control& control) {
+std::unique_ptr<Peer> MakePanel(Resources& resources, Application& app, Control& control) {
     auto* panel = dynamic_cast<Panel*>(&control);
     if (!panel) return nullptr;
     return std::make_unique<ContainerPeer>(resources, app, *panel, panel->Bevel, true);
@@ -40,7 +40,7 @@ const Maker kMakers[] = {
 
 } // namespace
 
-std::unique_ptr<Win32Peer> CreatePeer(Resources& resources, Application& app, Control& control) {
+std::unique_ptr<Peer> CreatePeer(Resources& resources, Application& app, Control& control) {
     for (Maker make : kMakers) {
         if (auto peer = make(resources, app, control)) return peer;
     }

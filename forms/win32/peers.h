@@ -23,6 +23,9 @@ public:
     void ShowNative();
     // The hint shown over one of the form's windows; empty: none.
     void SetToolTip(HWND tool, const std::wstring& text);
+    // The hint shown over a part of one of its windows (a button drawn there), told
+    // from the window's other parts by a number of its own; empty: none.
+    void SetToolTip(HWND window, UINT_PTR part, const RECT& place, const std::wstring& text);
     // The hints' window is made the first time the pointer comes over a window with a
     // hint, not while the form opens: until then the hints wait here.
     void EnsureToolTips();
@@ -42,13 +45,60 @@ private:
     void ChangeScale(int dpi, const RECT& bounds);
     LRESULT DefaultButtonId() const;
     bool ClickById(int id);
-    void GiveToolTip(HWND tool, const std::wstring& text);
+    // Where a hint shows: a whole window (part 0) or a part of one.
+    struct Tool {
+        HWND window;
+        UINT_PTR part;
+        bool operator<(const Tool& o) const {
+            return window != o.window ? window < o.window : part < o.part;
+        }
+    };
+    struct Hint {
+        std::wstring text;
+        RECT place;
+    };
+    void SetHint(const Tool& tool, const Hint& hint);
+    void GiveToolTip(const Tool& tool, const Hint& hint);
 
     Form& form_;
     DisplayScale scale_;
-    std::map<HWND, std::wstring> hints_;
+    std::map<Tool, Hint> hints_;
     UniqueWindow tooltip_;
     HWND lastFocus_ = nullptr;
+};
+
+class SpeedButtonPeer;
+
+// The toolbar buttons a window draws on itself (see SpeedButtonPeer): it paints them
+// over its own face and gives them the pointer, as a toolbar does with its buttons.
+class DrawnButtons {
+public:
+    explicit DrawnButtons(Win32Peer& host) : host_(host) {}
+    DrawnButtons(const DrawnButtons&) = delete;
+    DrawnButtons& operator=(const DrawnButtons&) = delete;
+    void Paint(HDC dc, const RECT& dirty) const;
+    // A mouse message to the window: true when it was a button's press or release.
+    bool OnPointer(UINT msg, LPARAM lp);
+    // The pointer is over the window: the hints of the buttons are made ready.
+    void PointerOver() const;
+    void ScaleChanged() const;
+    // The area of the window that shows part of it, to draw again.
+    void Invalidate(const RECT& area, bool erase) const;
+    // A button that goes is neither lit nor held any more.
+    void Forget(const SpeedButtonPeer& button);
+
+private:
+    std::vector<SpeedButtonPeer*> Buttons() const;
+    // The button drawn on top at a point, and the one there that takes the pointer.
+    SpeedButtonPeer* ShownAt(LPARAM lp) const;
+    SpeedButtonPeer* ButtonAt(LPARAM lp) const;
+    void Redraw(const SpeedButtonPeer* button) const;
+    void SetHot(SpeedButtonPeer* button);
+
+    Win32Peer& host_;
+    SpeedButtonPeer* hot_ = nullptr;     // under the pointer
+    SpeedButtonPeer* pressed_ = nullptr; // held down, the mouse captured
+    bool pressedInside_ = false;         // and the pointer still over it
 };
 
 // Panels, tab sheets and plain controls: a window of our own that paints its colour.
@@ -57,6 +107,8 @@ public:
     // A panel shows its bevel and caption; a page's caption is on its tab instead.
     ContainerPeer(Resources& resources, Application& app, Control& control, bool bevel,
                   bool showCaption);
+    DrawnButtons& Buttons() { return buttons_; }
+    void ScaleChanged() override;
 
 protected:
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
@@ -65,6 +117,7 @@ private:
     void Paint();
     bool bevel_;
     bool showCaption_;
+    DrawnButtons buttons_{*this};
 };
 
 class GroupBoxPeer : public Win32Peer {
@@ -153,26 +206,49 @@ private:
     CheckBox& box_;
 };
 
-class SpeedButtonPeer : public Win32Peer {
+// A toolbar button has no window of its own: the panel or page it lies on draws it and
+// takes the pointer over it (DrawnButtons). A window costs milliseconds to make and
+// paint under some systems; a toolbar of them was much of what opening the program took.
+class SpeedButtonPeer : public Peer, public Fitted {
 public:
     SpeedButtonPeer(Resources& resources, Application& app, SpeedButton& button);
-    void ScaleChanged() override;
-
-protected:
-    void Apply(Change what, int index) override;
-    // The face is drawn here, in the control's font: the window's own is never used.
-    void ApplyFont() override {}
-    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
-    bool OnReflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    ~SpeedButtonPeer() override;
+    SpeedButtonPeer(const SpeedButtonPeer&) = delete;
+    SpeedButtonPeer& operator=(const SpeedButtonPeer&) = delete;
+    SpeedButton& Object() const { return button_; }
+    void Changed(Change what, int index) override;
+    FitItem DesignedFit() const override;
+    void TakeFit(const FitItem& item) override;
+    // Where it lies in its host's client area, in pixels.
+    RECT Area() const;
+    // Shown, and enabled: a press or the pointer over it counts.
+    bool Shown() const { return button_.Visible(); }
+    bool TakesPointer() const { return button_.Visible() && button_.Enabled(); }
+    void Draw(HDC dc, bool hot, bool pressed) const;
+    // The host moved to another scale: the glyph in the size drawn for it.
+    void ScaleChanged();
+    // The pointer is over the host: the form's hints are made ready if it has one.
+    void PointerOver() const;
 
 private:
+    const DisplayScale& Scale() const;
     void LoadGlyph();
-    void Draw(const DRAWITEMSTRUCT& dis);
-    void DrawGlyph(HDC dc, const RECT& area, bool disabled);
+    void DrawGlyph(HDC dc, const RECT& area, bool disabled) const;
+    void ApplyHint() const;
+    // Draws it again where it is now, and where it was last drawn.
+    void Redraw();
+
+    Resources& resources_;
     SpeedButton& button_;
+    ContainerPeer& host_;
+    const UINT_PTR part_; // its number for the host's hints
     int glyphSize_ = 0;
     const AlphaPicture* picture_ = nullptr; // shared, owned by the resources
-    bool hot_ = false;
+    RECT shownArea_{};
+    // The fit's place, for these designed bounds at this scale.
+    Rect fitFor_;
+    int fitDpi_ = 0;
+    RECT fitted_{};
 };
 
 class EditPeer : public Win32Peer {
@@ -255,6 +331,6 @@ private:
 };
 
 // Creates the peer for a control of any kind.
-std::unique_ptr<Win32Peer> CreatePeer(Resources& resources, Application& app, Control& control);
+std::unique_ptr<Peer> CreatePeer(Resources& resources, Application& app, Control& control);
 
 } // namespace forms::win32

@@ -152,10 +152,10 @@ void FitTexts(std::vector<FitItem>& items, SIZE parent) {
 }
 
 void FitChildren(Control& parent) {
-    std::vector<Win32Peer*> peers;
+    std::vector<Fitted*> peers;
     std::vector<FitItem> items;
     for (Control* child : parent.Children()) {
-        auto* peer = dynamic_cast<Win32Peer*>(child->GetPeer());
+        auto* peer = dynamic_cast<Fitted*>(child->GetPeer());
         if (!peer) continue;
         peers.push_back(peer);
         items.push_back(peer->DesignedFit());

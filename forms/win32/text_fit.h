@@ -25,6 +25,18 @@ struct FitItem {
 // where the room below it is free.
 void FitTexts(std::vector<FitItem>& items, SIZE parent);
 
+// A peer that takes part in its parent's fit: windows and the buttons drawn on a panel.
+class Fitted {
+public:
+    // The control's place in pixels and its text's width as designed at this scale;
+    // then the place the fit gave it.
+    virtual FitItem DesignedFit() const = 0;
+    virtual void TakeFit(const FitItem& item) = 0;
+
+protected:
+    ~Fitted() = default;
+};
+
 // Fits the texts of a control's children, from the peers' designed pixels.
 void FitChildren(Control& parent);
 // The same for every control below root.

@@ -194,9 +194,9 @@ void Win32Backend::CreatePeers(Control& parent, std::vector<Control*>& created, 
 void Win32Backend::Realize(Control& control, bool hiddenToo) {
     Control& parent = *control.Parent();
     control.SetPeer(win32::CreatePeer(*resources_, parent.OwnerForm()->App(), control));
-    auto& peer = static_cast<win32::Win32Peer&>(*control.GetPeer());
-    SetWindowPos(peer.Handle(), win32::WindowBefore(control), 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (auto* window = dynamic_cast<win32::Win32Peer*>(control.GetPeer()))
+        SetWindowPos(window->Handle(), win32::WindowBefore(control), 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     std::vector<Control*> created{&control};
     CreatePeers(control, created, hiddenToo);
     Connect(created);
@@ -205,7 +205,7 @@ void Win32Backend::Realize(Control& control, bool hiddenToo) {
 
 void Win32Backend::Connect(const std::vector<Control*>& created) {
     for (Control* c : created)
-        static_cast<win32::Win32Peer*>(c->GetPeer())->Connected();
+        if (auto* window = dynamic_cast<win32::Win32Peer*>(c->GetPeer())) window->Connected();
 }
 
 HWND Win32Backend::HandleOf(Control& control) {

@@ -15,6 +15,7 @@
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/page_control.h"
+#include "forms/win32/resources.h"
 #include "forms/win32/win32_backend.h"
 #include "platform/fake/fake_services.h"
 #include "settings/option_set.h"
@@ -106,7 +107,6 @@ Room RoomFor(Control& control, HWND hwnd, int dpi) {
     const int width = client.right;
     if (dynamic_cast<CheckBox*>(&control)) return {true, width - MulDiv(13 + 4, dpi, 96)};
     if (dynamic_cast<Button*>(&control)) return {true, width - 2 * MulDiv(4, dpi, 96)};
-    if (dynamic_cast<SpeedButton*>(&control)) return {true, width - 2 * MulDiv(2, dpi, 96)};
     if (dynamic_cast<Label*>(&control)) return {true, width};
     return {false, 0};
 }
@@ -120,9 +120,10 @@ bool Wraps(Control& control, HWND hwnd) {
 
 // The width of the text on one line, or for a text that wraps, its height at the width
 // it has; blanks at the end are never shown.
-int TextExtent(HWND hwnd, const std::wstring& text, int wrapWidth) {
+int TextExtent(HWND hwnd, const std::wstring& text, int wrapWidth, HFONT font = nullptr) {
     HDC dc = GetDC(hwnd);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+    if (!font) font = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
+    HGDIOBJ old = SelectObject(dc, font);
     std::wstring shown;
     for (size_t i = 0; i < text.size(); ++i) // an ampersand marks the next letter's underline
         if (text[i] != L'&' || (i + 1 < text.size() && text[++i] == L'&')) shown += text[i];
@@ -138,9 +139,26 @@ int TextExtent(HWND hwnd, const std::wstring& text, int wrapWidth) {
     return wrapWidth > 0 ? r.bottom : size.cx;
 }
 
+// A toolbar button's caption, drawn by its panel in the button's font at this scale
+// between its edges.
+void ExpectDrawnCaptionFits(Win32Backend& backend, SpeedButton& button, int dpi) {
+    HWND panel = backend.HandleOf(*button.Parent());
+    if (button.Caption().empty() || !button.Visible() || !IsWindowVisible(panel)) return;
+    forms::win32::Resources resources;
+    const int text = TextExtent(panel, button.Caption(), 0, resources.FontFor(button.GetFont(), dpi));
+    const int room = MulDiv(button.Width(), dpi, 96) - 2 * MulDiv(2, dpi, 96);
+    const std::string name(button.Name().begin(), button.Name().end());
+    EXPECT_LE(text, room) << "\"" << name << "\" at " << dpi << " DPI: its text takes " << text
+                          << " pixels of its " << room;
+}
+
 void ExpectTextsFit(Win32Backend& backend, Control& parent, int dpi) {
     for (Control* child : parent.Children()) {
         ExpectTextsFit(backend, *child, dpi);
+        if (auto* button = dynamic_cast<SpeedButton*>(child)) {
+            ExpectDrawnCaptionFits(backend, *button, dpi);
+            continue;
+        }
         HWND hwnd = backend.HandleOf(*child);
         if (child->Caption().empty() || !IsWindowVisible(hwnd)) continue;
         const Room room = RoomFor(*child, hwnd, dpi);

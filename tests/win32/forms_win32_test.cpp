@@ -780,6 +780,130 @@ TEST_F(Win32FormsTest, RightClickOpensThePopupMenuAndRunsTheChosenItem) {
     EXPECT_TRUE(chosen);
 }
 
+// --- Toolbar buttons, drawn by the panel they lie on --------------------------------
+
+class ToolbarTestForm : public Form {
+public:
+    explicit ToolbarTestForm(Application& app) : Form(app, L"ToolbarTestForm") {
+        SetBounds({40, 40, 320, 160});
+        bar.SetHeight(60);
+        bar.SetAlign(Align::Top);
+        clean.SetBounds({4, 4, 52, 52});
+        clean.SetCaption(L"Clean");
+        clean.SetGlyph(IDI_GLYPH_CLEAN);
+        clean.SetHint(L"Start cleaning");
+        clean.SetShowHint(true);
+        exit.SetBounds({60, 4, 52, 52});
+        exit.SetCaption(L"Exit");
+        exit.SetGlyph(IDI_GLYPH_STOP);
+    }
+    Panel bar{this, L"Panel2"};
+    SpeedButton clean{&bar, L"SpeedButton6"};
+    SpeedButton exit{&bar, L"SpeedButton3"};
+};
+
+// The pixels of an area of a window that differ from its colour at the area's corner.
+int InkIn(HWND hwnd, const RECT& r) {
+    UpdateWindow(hwnd);
+    HDC dc = GetDC(hwnd);
+    const COLORREF face = GetPixel(dc, r.left + 1, r.top + 1);
+    int ink = 0;
+    for (int y = r.top; y < r.bottom; y += 2)
+        for (int x = r.left; x < r.right; x += 2)
+            ink += GetPixel(dc, x, y) != face;
+    ReleaseDC(hwnd, dc);
+    return ink;
+}
+
+TEST_F(Win32FormsTest, AToolbarButtonIsDrawnByItsPanelAndTakesAPressReleasedOverIt) {
+    struct Case {
+        const char* what;
+        bool cleanEnabled, cleanShown;
+        std::vector<std::pair<UINT, POINT>> pointer; // in the panel's design pixels
+        int cleanClicks, exitClicks, panelClicks;
+    };
+    const POINT onClean{30, 30}, onExit{86, 30}, beside{200, 30};
+    const Case cases[] = {
+        {"pressed and released over it", true, true,
+         {{WM_LBUTTONDOWN, onClean}, {WM_LBUTTONUP, onClean}}, 1, 0, 0},
+        {"released over another", true, true,
+         {{WM_LBUTTONDOWN, onClean}, {WM_MOUSEMOVE, onExit}, {WM_LBUTTONUP, onExit}}, 0, 0, 0},
+        {"taken off and brought back", true, true,
+         {{WM_LBUTTONDOWN, onClean}, {WM_MOUSEMOVE, beside}, {WM_MOUSEMOVE, onClean},
+          {WM_LBUTTONUP, onClean}}, 1, 0, 0},
+        {"the second press of a double click", true, true,
+         {{WM_LBUTTONDBLCLK, onClean}, {WM_LBUTTONUP, onClean}}, 1, 0, 0},
+        {"disabled", false, true, {{WM_LBUTTONDOWN, onClean}, {WM_LBUTTONUP, onClean}}, 0, 0, 0},
+        {"hidden: the panel's own click", true, false,
+         {{WM_LBUTTONDOWN, onClean}, {WM_LBUTTONUP, onClean}}, 0, 0, 1},
+        {"the other button", true, true, {{WM_LBUTTONDOWN, onExit}, {WM_LBUTTONUP, onExit}}, 0, 1, 0},
+    };
+    for (const Case& c : cases) {
+        ToolbarTestForm form(app);
+        int clean = 0, exit = 0, panel = 0;
+        form.clean.OnClick = [&] { ++clean; };
+        form.exit.OnClick = [&] { ++exit; };
+        form.bar.OnClick = [&] { ++panel; };
+        form.clean.SetEnabled(c.cleanEnabled);
+        form.Show();
+        form.clean.SetVisible(c.cleanShown);
+        HWND bar = backend.HandleOf(form.bar);
+        EXPECT_EQ(backend.HandleOf(form.clean), nullptr) << c.what << ": no window of its own";
+        const int dpi = backend.FormDpi(form);
+        for (const auto& [msg, at] : c.pointer)
+            SendMessageW(bar, msg, msg == WM_MOUSEMOVE ? 0 : MK_LBUTTON,
+                         MAKELPARAM(MulDiv(at.x, dpi, 96), MulDiv(at.y, dpi, 96)));
+        EXPECT_EQ(clean, c.cleanClicks) << c.what;
+        EXPECT_EQ(exit, c.exitClicks) << c.what;
+        EXPECT_EQ(panel, c.panelClicks) << c.what;
+        EXPECT_NE(GetCapture(), bar) << c.what << ": the mouse is let go";
+        const RECT area{MulDiv(4, dpi, 96), MulDiv(4, dpi, 96), MulDiv(56, dpi, 96),
+                        MulDiv(56, dpi, 96)};
+        if (c.cleanShown)
+            EXPECT_GT(InkIn(bar, area), 5) << c.what << ": its caption is drawn";
+        else
+            EXPECT_EQ(InkIn(bar, area), 0) << c.what << ": hidden, only the panel's face";
+    }
+}
+
+TEST_F(Win32FormsTest, AToolbarButtonsHintCoversWhereItIsDrawn) {
+    ToolbarTestForm form(app);
+    form.Show();
+    HWND hwnd = backend.HandleOf(form);
+    HWND bar = backend.HandleOf(form.bar);
+    SendMessageW(bar, WM_SETCURSOR, reinterpret_cast<WPARAM>(bar),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    const std::vector<HWND> made = ToolTipsOf(hwnd);
+    ASSERT_EQ(made.size(), 1u) << "made when the pointer comes over the panel";
+    HWND tips = made.front();
+    const auto tool = [&] {
+        static wchar_t text[80];
+        TTTOOLINFOW ti{};
+        ti.cbSize = TTTOOLINFOW_V2_SIZE;
+        ti.lpszText = text;
+        text[0] = 0;
+        SendMessageW(tips, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&ti));
+        return ti;
+    };
+    const int dpi = backend.FormDpi(form);
+    const auto placed = [&](int left) {
+        return RECT{MulDiv(left, dpi, 96), MulDiv(4, dpi, 96), MulDiv(left + 52, dpi, 96),
+                    MulDiv(56, dpi, 96)};
+    };
+    ASSERT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 1) << "only the button with a hint";
+    TTTOOLINFOW ti = tool();
+    EXPECT_EQ(ti.hwnd, bar);
+    EXPECT_STREQ(ti.lpszText, L"Start cleaning");
+    RECT want = placed(4);
+    EXPECT_TRUE(EqualRect(&ti.rect, &want));
+    form.clean.SetLeft(150);
+    ti = tool();
+    want = placed(150);
+    EXPECT_TRUE(EqualRect(&ti.rect, &want)) << "the hint moves with the button";
+    form.clean.Hide();
+    EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 0) << "a hidden button shows no hint";
+}
+
 // --- Pictures ------------------------------------------------------------------------
 
 TEST(Win32Pictures, IconsUnderConsecutiveNumbersMakeOneListOfTheAskedSize) {
