@@ -107,8 +107,7 @@ void SpeedButtonPeer::LoadGlyph() {
 }
 
 RECT SpeedButtonPeer::Area() const {
-    if (fitDpi_ == Scale().Dpi() && fitFor_ == button_.Bounds()) return fitted_;
-    return Scale().ToPixels(button_.Bounds());
+    return fitted_.For(button_.Bounds(), Scale());
 }
 
 FitItem SpeedButtonPeer::DesignedFit() const {
@@ -119,9 +118,7 @@ FitItem SpeedButtonPeer::DesignedFit() const {
 }
 
 void SpeedButtonPeer::TakeFit(const FitItem& item) {
-    fitFor_ = button_.Bounds();
-    fitDpi_ = Scale().Dpi();
-    fitted_ = item.bounds;
+    fitted_.Take(button_.Bounds(), Scale(), item.bounds);
     Redraw();
 }
 

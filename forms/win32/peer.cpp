@@ -36,8 +36,7 @@ void Win32Peer::ScaleChanged() {
 }
 
 RECT Win32Peer::PixelBounds() const {
-    if (fitDpi_ == Scale().Dpi() && fitFor_ == control_.Bounds()) return fitted_;
-    return Scale().ToPixels(control_.Bounds());
+    return fitted_.For(control_.Bounds(), Scale());
 }
 
 FitItem Win32Peer::DesignedFit() const {
@@ -65,9 +64,7 @@ FitItem Win32Peer::DesignedFit() const {
 }
 
 void Win32Peer::TakeFit(const FitItem& item) {
-    fitFor_ = control_.Bounds();
-    fitDpi_ = Scale().Dpi();
-    fitted_ = item.bounds;
+    fitted_.Take(control_.Bounds(), Scale(), item.bounds);
     ApplyingScope applying(*this);
     if (item.wrapped != wrapped_) {
         wrapped_ = item.wrapped;

@@ -100,10 +100,7 @@ private:
     Control& control_;
     int applying_ = 0;
     bool ownClass_ = false;
-    // The fit this window took, for these designed bounds at this scale.
-    Rect fitFor_;
-    int fitDpi_ = 0;
-    RECT fitted_{};
+    FittedPlace fitted_;
     bool wrapped_ = false;
 };
 

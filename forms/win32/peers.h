@@ -245,10 +245,7 @@ private:
     int glyphSize_ = 0;
     const AlphaPicture* picture_ = nullptr; // shared, owned by the resources
     RECT shownArea_{};
-    // The fit's place, for these designed bounds at this scale.
-    Rect fitFor_;
-    int fitDpi_ = 0;
-    RECT fitted_{};
+    FittedPlace fitted_;
 };
 
 class EditPeer : public Win32Peer {

@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "forms/win32/display_scale.h"
+
 namespace forms {
 class Control;
 }
@@ -24,6 +26,26 @@ struct FitItem {
 // parent; else it widens into free room to its left; else it wraps onto a second line
 // where the room below it is free.
 void FitTexts(std::vector<FitItem>& items, SIZE parent);
+
+// The place a fit gave a control, kept for the designed bounds and scale it was made
+// for: once either changes, the control is back at its designed pixels.
+class FittedPlace {
+public:
+    RECT For(const Rect& bounds, const DisplayScale& scale) const {
+        if (dpi_ == scale.Dpi() && for_ == bounds) return place_;
+        return scale.ToPixels(bounds);
+    }
+    void Take(const Rect& bounds, const DisplayScale& scale, const RECT& place) {
+        for_ = bounds;
+        dpi_ = scale.Dpi();
+        place_ = place;
+    }
+
+private:
+    Rect for_;
+    int dpi_ = 0;
+    RECT place_{};
+};
 
 // A peer that takes part in its parent's fit: windows and the buttons drawn on a panel.
 class Fitted {
